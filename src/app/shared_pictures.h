@@ -1,0 +1,20 @@
+#pragma once
+// The pictures loaded once at start and shared by the forms: the guide girl, the maps and
+// the theme's tiles.
+#include <QImage>
+#include <QString>
+
+namespace rumbelo {
+
+// Pictures are BMP files whatever their name ("mapa", "suelof", "chica.bmp").
+QImage loadBitmap(const QString& fileName);
+
+struct SharedPictures {
+    QImage guide;        // "chica.bmp": splash, report headings
+    QImage frameBitmap;  // the guide frame shown in the current help panel
+    QImage mapa, mapac, mapam;
+    QImage floorTile, frameTop, frameRight, frameLeft, mosaicTile;
+    QImage leaveSign, decoration, heli, scenePicture;
+};
+
+}  // namespace rumbelo

@@ -38,6 +38,7 @@ bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
         compileTextos,
+        compileGrupos,
     };
     for (const auto& pass : passes)
         pass(ctx);

@@ -41,5 +41,6 @@ bool compileAll(CompileContext& ctx);
 
 // The passes.
 void compileTextos(CompileContext& ctx);
+void compileGrupos(CompileContext& ctx);
 
 }  // namespace rumbelo::data

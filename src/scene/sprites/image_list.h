@@ -1,0 +1,61 @@
+#pragma once
+// Image lists (".DXG" files): named pictures, each with one or more animation patterns of
+// the same size, plus an optional colour table. The file layout is in docs/formats.md.
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+#include "scene/sprites/list_error.h"
+
+namespace rumbelo {
+
+class ImageItem {
+  public:
+    ImageItem(QString name, QList<QImage> frames);
+
+    const QString& name() const { return name_; }  // as stored in the file
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int patternCount() const { return static_cast<int>(frames_.size()); }
+    // Pattern i, counted modulo the pattern count, so an animation may count on freely.
+    const QImage& frame(int i) const;
+
+  private:
+    QString name_;
+    int width_ = 0;
+    int height_ = 0;
+    QList<QImage> frames_;  // ARGB32 premultiplied, transparent where nothing is drawn
+};
+
+class ImageList {
+  public:
+    // Reads the whole file; false (and errorString()) when it is missing or damaged.
+    bool load(const QString& path);
+    // The same from bytes already read; `origin` names them in messages.
+    bool loadFromBytes(const QByteArray& bytes, const QString& origin);
+    const QString& errorString() const { return error_; }
+
+    // The item of that name, compared without regard to case.
+    // Throws ListError when the list holds no such name.
+    const ImageItem& item(QStringView name) const;
+    // The same, or nullptr when the list holds no such name.
+    const ImageItem* find(QStringView name) const;
+    bool contains(QStringView name) const { return find(name) != nullptr; }
+
+    // Every item in file order (for contact sheets and checks).
+    const std::vector<ImageItem>& items() const { return items_; }
+    // The colour table (empty when the list has none); the common list carries 256 colours.
+    const QList<QRgb>& colourTable() const { return colours_; }
+
+  private:
+    QString origin_;
+    QString error_;
+    std::vector<ImageItem> items_;
+    QHash<QString, int> index_;  // lower-case name -> position in items_
+    QList<QRgb> colours_;
+};
+
+}  // namespace rumbelo

@@ -1,0 +1,170 @@
+#include "degrees/data/fp_catalog.h"
+
+#include <algorithm>
+
+#include "common/data/readers.h"
+#include "common/texts/interface_texts.h"
+
+namespace rumbelo::degrees {
+namespace {
+
+const std::vector<int> kNone;
+
+// Entry-0 headings of the tables (interface texts).
+constexpr int kFpHeading = 294;
+constexpr int kDegreesHeading = 48;
+constexpr int kRequirementsHeading = 277;
+
+int byteAt(const std::string& record, std::size_t offset) {
+    return static_cast<unsigned char>(record[offset]);
+}
+
+// A row of bytes: a count, then that many numbers. A count larger than the row holds is
+// read as a full row, so a damaged file can never make us read past the row.
+std::vector<int> byteRow(const std::string& record, std::size_t offset, int rowBytes) {
+    const int n = std::min(byteAt(record, offset), rowBytes - 1);
+    std::vector<int> row;
+    for (int i = 1; i <= n; ++i)
+        row.push_back(byteAt(record, offset + static_cast<std::size_t>(i)));
+    return row;
+}
+
+}  // namespace
+
+int FamilyIndex::headerLine(int f) const {
+    if (f < 1 || f > static_cast<int>(headerLines.size())) return 0;
+    return headerLines[static_cast<std::size_t>(f - 1)];
+}
+
+int markedFamilyCount(const FamilyIndex& families) {
+    for (int f = 1; f <= families.count(); ++f)
+        if (!families.names[f].empty() && families.names[f][0] == '|') return f - 1;
+    return 0;
+}
+
+bool qualifiesForRoute(const std::vector<int>& requirements, int route) {
+    if (route == 0) return true;
+    if (route < 1 || route > kRouteCount) return false;
+    return std::any_of(requirements.begin(), requirements.end(), [route](int r) {
+        return r == kFirstRouteLine - 1 + route || r == kEveryRouteLine ||
+               (route == 3 && r == kThirdRouteAlsoLine);
+    });
+}
+
+bool FpCatalog::isFamilyHeader(int t) const {
+    const auto& lines = families.headerLines;
+    return std::find(lines.begin(), lines.begin() + families.count(), t) !=
+           lines.begin() + families.count();
+}
+
+int FpCatalog::familyOf(int t) const {
+    if (t < 1 || t > titleCount()) return 0;
+    int family = 0;
+    for (int f = 1; f <= families.count(); ++f)
+        if (families.headerLine(f) <= t) family = f;
+    return family;
+}
+
+std::vector<int> FpCatalog::familyTitles(int f) const {
+    std::vector<int> titles;
+    if (f < 1 || f > families.count()) return titles;
+    for (int t = families.headerLine(f) + 1; t < families.headerLine(f + 1); ++t)
+        titles.push_back(t);
+    return titles;
+}
+
+const std::vector<int>& FpCatalog::accessRequirements(int t) const {
+    if (t < 1 || t >= static_cast<int>(links.size())) return kNone;
+    return links[static_cast<std::size_t>(t)].requirements;
+}
+
+const std::vector<int>& FpCatalog::degreesReached(int t) const {
+    if (t < 1 || t >= static_cast<int>(links.size())) return kNone;
+    return links[static_cast<std::size_t>(t)].degrees;
+}
+
+const std::vector<int>& FpCatalog::groups(int t) const {
+    if (t < 1 || t >= static_cast<int>(links.size())) return kNone;
+    return links[static_cast<std::size_t>(t)].groups;
+}
+
+const std::vector<int>& FpCatalog::centres(int t, int zone) const {
+    if (zone < 1 || zone > kFpZones) return kNone;
+    const auto& rows = offer[static_cast<std::size_t>(zone - 1)];
+    if (t < 1 || t >= static_cast<int>(rows.size())) return kNone;
+    return rows[static_cast<std::size_t>(t)];
+}
+
+std::vector<int> FpCatalog::titlesOfGroup(int g) const {
+    std::vector<int> titles;
+    for (int t = 1; t <= titleCount(); ++t)
+        for (const int group : groups(t))
+            if (group == g) titles.push_back(t);
+    return titles;
+}
+
+std::vector<std::vector<int>> decodeOfferRecord(const std::string& record) {
+    std::vector<std::vector<int>> rows(1);
+    for (int t = 1; t <= kFpTitleRows; ++t) {
+        const std::size_t offset = static_cast<std::size_t>(t - 1) * kOfferRowWords * 2;
+        auto word = [&](int i) {
+            const std::size_t at = offset + static_cast<std::size_t>(i) * 2;
+            return byteAt(record, at) | (byteAt(record, at + 1) << 8);
+        };
+        const int n = std::min(word(0), kOfferRowWords - 1);
+        std::vector<int> row;
+        for (int i = 1; i <= n; ++i)
+            row.push_back(word(i));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<FpLinks> decodeLinksRecord(const std::string& record) {
+    std::vector<FpLinks> links(1);
+    for (int t = 1; t <= kFpTitleRows; ++t) {
+        const auto row = static_cast<std::size_t>(t - 1);
+        links.push_back(
+            {byteRow(record, row * kRequirementRowBytes, kRequirementRowBytes),
+             byteRow(record, kDegreeTableOffset + row * kDegreeRowBytes, kDegreeRowBytes),
+             byteRow(record, kGroupTableOffset + row * kGroupRowBytes, kGroupRowBytes)});
+    }
+    return links;
+}
+
+void loadFpTexts(DataFiles& files, FpCatalog& fp) {
+    ReadLineTable(files, files.localized("FP"), fp.titles, kStandardWidth);
+    ReadDashIndex(files, files.localized("FP"), fp.families.names, fp.families.headerLines,
+                  kStandardWidth);
+    // The sentinel closes the last family.
+    fp.families.headerLines.resize(static_cast<std::size_t>(fp.families.count()));
+    fp.families.headerLines.push_back(fp.titles.count() + 1);
+    ReadLineTable(files, files.localized("carreFP"), fp.reachableDegrees, kStandardWidth);
+    ReadLineTable(files, files.localized("REQFP"), fp.requirements, kStandardWidth);
+}
+
+void loadFpBlocks(DataFiles& files, FpCatalog& fp) {
+    ReadGroupedTable(files, files.localized("asignafp"), kTitleBlocks, fp.blocks);
+}
+
+void finishFpTexts(FpCatalog& fp, const InterfaceTexts& texts) {
+    fp.markedFamilies = markedFamilyCount(fp.families);
+    fp.titles.set(0, texts[kFpHeading]);
+    fp.reachableDegrees.set(0, texts[kDegreesHeading]);
+    fp.requirements.set(0, texts[kRequirementsHeading]);
+}
+
+void loadFpOffer(DataFiles& files, FpCatalog& fp) {
+    const auto records = ReadBinaryRecords(files, "datFPL", kFpOfferRecordSize, kFpZones);
+    if (!records) return;
+    for (std::size_t z = 0; z < kFpZones; ++z)
+        fp.offer[z] = decodeOfferRecord((*records)[z]);
+}
+
+void loadFpLinks(DataFiles& files, FpCatalog& fp) {
+    const auto records = ReadBinaryRecords(files, "datFPR", kFpLinksRecordSize, 1);
+    if (!records) return;
+    fp.links = decodeLinksRecord(records->front());
+}
+
+}  // namespace rumbelo::degrees

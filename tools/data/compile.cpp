@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "data/geography/geography.h"
+
 namespace rumbelo::data {
 
 void KeyRegistry::add(const std::string& table, const std::string& key, int line,
@@ -38,6 +40,7 @@ bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
         compileTextos,
+        compileGeography,
         compileGrupos,
     };
     for (const auto& pass : passes)

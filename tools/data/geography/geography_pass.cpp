@@ -1,0 +1,13 @@
+// The geography pass: every step shares one reading of the communities and provinces.
+#include "data/geography/geography.h"
+
+namespace rumbelo::data {
+
+void compileGeography(CompileContext& ctx) {
+    const auto places = readPlaces(ctx.src, ctx.diag);
+    if (!places) return;
+    compileCommunities(ctx, *places);
+    compileUniversities(ctx, *places);
+}
+
+}  // namespace rumbelo::data

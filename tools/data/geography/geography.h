@@ -2,7 +2,11 @@
 // The geography passes: communities and provinces, universities, training centres,
 // comarcas and areas, maps and region grids. They run before the catalogues, which name
 // universities and centres by the keys registered here.
+#include <vector>
+
 #include "data/compile.h"
+#include "data/geography/centres.h"
+#include "data/geography/districts.h"
 #include "data/geography/places.h"
 
 namespace rumbelo::data {
@@ -14,5 +18,11 @@ void compileGeography(CompileContext& ctx);
 void compileCommunities(CompileContext& ctx, const PlacesSource& places);
 // LUGAR; registers the "LUGAR" keys.
 void compileUniversities(CompileContext& ctx, const PlacesSource& places);
+// LU1..LU4; registers the "LU1".."LU4" keys. Returns the centres read.
+std::vector<CentreRecord> compileCentres(CompileContext& ctx, const PlacesSource& places,
+                                         const DistrictsSource& districts);
+// comarcas and comarcasm.
+void compileDistricts(CompileContext& ctx, const DistrictsSource& districts,
+                      const std::vector<CentreRecord>& centres);
 
 }  // namespace rumbelo::data

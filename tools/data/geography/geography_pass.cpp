@@ -8,6 +8,9 @@ void compileGeography(CompileContext& ctx) {
     if (!places) return;
     compileCommunities(ctx, *places);
     compileUniversities(ctx, *places);
+    const auto districts = readDistricts(ctx.src, *places, ctx.diag);
+    const auto centres = compileCentres(ctx, *places, districts);
+    compileDistricts(ctx, districts, centres);
 }
 
 }  // namespace rumbelo::data

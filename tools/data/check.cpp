@@ -5,6 +5,8 @@
 #include "common/data/readers.h"
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
+#include "data/fp/fp_check.h"
+#include "data/interest/interest_check.h"
 
 namespace rumbelo::data {
 
@@ -21,6 +23,8 @@ std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
         checkTextos,
+        checkInterestGroups,
+        checkFpCatalogue,
     };
     for (const auto& check : checks)
         check(ctx);

@@ -42,6 +42,8 @@ bool compileAll(CompileContext& ctx) {
         compileTextos,
         compileGeography,
         compileGrupos,
+        compileQuestionnaires,
+        compileFp,
     };
     for (const auto& pass : passes)
         pass(ctx);

@@ -42,5 +42,7 @@ bool compileAll(CompileContext& ctx);
 // The passes.
 void compileTextos(CompileContext& ctx);
 void compileGrupos(CompileContext& ctx);
+void compileQuestionnaires(CompileContext& ctx);
+void compileFp(CompileContext& ctx);
 
 }  // namespace rumbelo::data

@@ -8,20 +8,19 @@
 
 namespace rumbelo::testing {
 
-// "Linea 0001" .. for lines 1..n, the title in entry 0.
-inline ReportTable numberedReport(int n, const std::string& title = "Informe de prueba") {
-    ReportTable report;
-    report.setTitle(title);
-    for (int k = 1; k <= n; ++k) {
-        std::string number = std::to_string(k);
-        report.set(k, "Linea " + std::string(4 - number.size(), '0') + number);
-    }
-    return report;
-}
-
+// "Linea 0001", "Linea 0002", ...: what report line k says.
 inline std::string lineText(int k) {
     std::string number = std::to_string(k);
     return "Linea " + std::string(4 - number.size(), '0') + number;
+}
+
+// Lines 1..n numbered, the title in entry 0.
+inline ReportTable numberedReport(int n, const std::string& title = "Informe de prueba") {
+    ReportTable report;
+    report.setTitle(title);
+    for (int k = 1; k <= n; ++k)
+        report.set(k, lineText(k));
+    return report;
 }
 
 struct StubPicture : PagePicture {};

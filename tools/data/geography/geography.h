@@ -24,5 +24,7 @@ std::vector<CentreRecord> compileCentres(CompileContext& ctx, const PlacesSource
 // comarcas and comarcasm.
 void compileDistricts(CompileContext& ctx, const DistrictsSource& districts,
                       const std::vector<CentreRecord>& centres);
+// mapa, mapac, mapam and puntos3.
+void compileMaps(CompileContext& ctx, const DistrictsSource& districts);
 
 }  // namespace rumbelo::data

@@ -11,6 +11,7 @@ void compileGeography(CompileContext& ctx) {
     const auto districts = readDistricts(ctx.src, *places, ctx.diag);
     const auto centres = compileCentres(ctx, *places, districts);
     compileDistricts(ctx, districts, centres);
+    compileMaps(ctx, districts);
 }
 
 }  // namespace rumbelo::data

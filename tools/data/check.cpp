@@ -6,6 +6,7 @@
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
 #include "data/fp/fp_check.h"
+#include "data/geography/geography_check.h"
 #include "data/interest/interest_check.h"
 
 namespace rumbelo::data {
@@ -23,6 +24,7 @@ std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
         checkTextos,
+        checkGeography,
         checkInterestGroups,
         checkFpCatalogue,
     };

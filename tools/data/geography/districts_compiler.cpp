@@ -11,9 +11,6 @@
 namespace rumbelo::data {
 namespace {
 
-constexpr int kComarcaWidth = 20;
-constexpr int kAreaWidth = 25;
-
 void checkListed(const DistrictSource& district, const std::set<std::string>& withCentres,
                  Diagnostics& diag) {
     if (!district.heading && !withCentres.count(district.key))
@@ -32,7 +29,7 @@ void compileDistricts(CompileContext& ctx, const DistrictsSource& districts,
     for (const auto& comarca : districts.comarcas) {
         comarcas.push_back(comarca.programKey +
                            numberField(comarca.code, 2, comarca.pos, ctx.diag, "code") +
-                           padTo(comarca.names[0], kComarcaWidth));
+                           comarca.names[0]);
         if (comarca.code != kComarcaWithList) checkListed(comarca, withCentres, ctx.diag);
     }
     for (const auto& entry : districts.finer) {
@@ -45,8 +42,7 @@ void compileDistricts(CompileContext& ctx, const DistrictsSource& districts,
     for (const auto& area : districts.areas) {
         for (const auto& name : area.names)
             comarcasm.push_back(area.programKey +
-                                numberField(area.code, 2, area.pos, ctx.diag, "code") +
-                                padTo(name, kAreaWidth));
+                                numberField(area.code, 2, area.pos, ctx.diag, "code") + name);
         checkListed(area, withCentres, ctx.diag);
     }
     ctx.output.writeText("comarcasm", comarcasm);

@@ -6,6 +6,7 @@
 #include "app/aviso.h"
 #include "app/bienvenida.h"
 #include "app/program.h"
+#include "common/print/report_fonts.h"
 #include "common/qt_text.h"
 #include "scene/scene_form.h"
 
@@ -143,6 +144,8 @@ int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rumbelo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Forms and reports name Windows fonts; the free metric twins stand in for them.
+    installFontSubstitutions();
     StartOptions options;
     options.folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(options.folder);

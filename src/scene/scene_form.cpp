@@ -13,9 +13,17 @@
 #include "app/program.h"
 #include "app/skins.h"
 #include "common/data/readers.h"
+#include "common/guide/guide_panel.h"
+#include "common/hint/mon_hint.h"
 #include "common/qt_text.h"
+#include "common/sound/sound_cues.h"
 #include "common/widgets/tiled_picture.h"
 #include "platform/graphics_level.h"
+#include "scene/animated_scene.h"
+#include "scene/help_transition.h"
+#include "scene/sprites/drawing_surface.h"
+#include "scene/sprites/image_list.h"
+#include "scene/static_scene.h"
 
 namespace rumbelo {
 namespace {
@@ -30,7 +38,10 @@ std::vector<std::string> folderEntries(const QString& folder) {
 }
 }  // namespace
 
-Tform0::Tform0(Program& program) : QWidget(nullptr, Qt::FramelessWindowHint), program_(program) {
+Tform0::Tform0(Program& program)
+    : QWidget(nullptr, Qt::FramelessWindowHint),
+      program_(program),
+      guide_(program.pictures().frameBitmap, nullptr) {
     setObjectName(QStringLiteral("Tform0"));
     setWindowTitle(QStringLiteral("Rumbelo"));
     setAutoFillBackground(true);
@@ -46,13 +57,66 @@ Tform0::Tform0(Program& program) : QWidget(nullptr, Qt::FramelessWindowHint), pr
     mosaico->setObjectName(QStringLiteral("mosaico"));
     mosaico->hide();
 
+    static_ = new StaticScene(this, mosaico);
+    static_->setVisible(false);
+    connect(static_, &StaticScene::launchSection, this, &Tform0::launch);
+    connect(static_, &StaticScene::leaveClicked, this, &Tform0::openLeave);
+
+    helpTransition_ = new HelpTransition(this);
+    connect(helpTransition_, &HelpTransition::finished, this, &Tform0::openHelpPanel);
+    buildHelpPanel();
+
     BotRetroce = new QPushButton(this);
     BotRetroce->setObjectName(QStringLiteral("BotRetroce"));
     BotRetroce->setGeometry(528, 240, 129, 33);
     BotRetroce->setCursor(Qt::PointingHandCursor);
     BotRetroce->hide();
-    connect(BotRetroce, &QPushButton::clicked, this, [this] {
-        if (isStatic()) close();
+    connect(BotRetroce, &QPushButton::clicked, this, &Tform0::backButtonClicked);
+}
+
+Tform0::~Tform0() = default;
+
+// The help panel: the guide girl beside five lines, revealed by its timer.
+void Tform0::buildHelpPanel() {
+    PanelAyuda = new QFrame(this);
+    PanelAyuda->setObjectName(QStringLiteral("PanelAyuda"));
+    PanelAyuda->setGeometry(60, 120, 680, 360);
+    PanelAyuda->setFrameShape(QFrame::Panel);
+    PanelAyuda->setFrameShadow(QFrame::Raised);
+    PanelAyuda->setLineWidth(3);
+    PanelAyuda->setAutoFillBackground(true);
+    QPalette green = PanelAyuda->palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    PanelAyuda->setPalette(green);
+    PanelAyuda->hide();
+    chica = new QLabel(PanelAyuda);
+    chica->setObjectName(QStringLiteral("chica"));
+    chica->setGeometry(30, 60, 112, 236);
+    chica->setScaledContents(true);
+    QList<QLabel*> labels;
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(PanelAyuda);
+        label->setObjectName(QStringLiteral("LabelAyu%1").arg(i + 1));
+        label->setGeometry(170, 40 + 56 * i, 290, 48);
+        label->setWordWrap(true);
+        QFont font(QStringLiteral("Comic Sans MS"));
+        font.setPixelSize(17);
+        label->setFont(font);
+        labels.append(label);
+    }
+    LabelAyu1 = labels[0];
+    LabelAyu2 = labels[1];
+    LabelAyu3 = labels[2];
+    LabelAyu4 = labels[3];
+    LabelAyu5 = labels[4];
+    TimerAyuda.setObjectName(QStringLiteral("TimerAyuda"));
+    TimerAyuda.setInterval(200);
+    helpPanel_ = new GuidePanel(guide_, chica, labels, &TimerAyuda, this);
+    connect(helpPanel_, &GuidePanel::ticked, this, [this] {
+        PanelAyuda->show();
+        PanelAyuda->raise();
+        BotRetroce->show();
+        BotRetroce->raise();
     });
 }
 
@@ -131,6 +195,23 @@ bool Tform0::loadThemeBitmaps() {
     return !state.abortFlag;
 }
 
+// Step 13's pictures of the static scene and the guide: the figure list (the walker and the
+// guide girl), the door list and the bubble. They belong with the scene; a missing one leaves
+// its drawing out.
+void Tform0::loadStaticSceneLists() {
+    guide_.loadFrames(program_.path("figura.DXG"));
+    QList<QImage> doorFrames;
+    ImageList doors;
+    if (doors.load(program_.path("puertas.DXG")))
+        if (const ImageItem* door = doors.find(u"puerta"))
+            for (int i = 0; i < door->patternCount(); ++i)
+                doorFrames.append(door->frame(i));
+    const SharedPictures& pictures = program_.pictures();
+    static_->setPictures(pictures.leaveSign, pictures.decoration,
+                         loadBitmap(program_.path("bocadillo.bmp")), pictures.mosaicTile,
+                         guide_.frames(), doorFrames);
+}
+
 // Step 14: the interface texts, from the language folder when a language is chosen.
 bool Tform0::loadInterfaceTexts() {
     ProgramState& state = program_.state();
@@ -138,6 +219,13 @@ bool Tform0::loadInterfaceTexts() {
     if (state.abortFlag) return false;
     state.texts.distribute(state.textTable);
     return true;
+}
+
+// Step 15: door captions and hints, the leave label, school name, year and bubble texts.
+void Tform0::applySceneTexts() {
+    const ProgramState& state = program_.state();
+    sceneTexts_ = buildSceneTexts(state.texts);
+    static_->setTexts(sceneTexts_, toQt(state.schoolName), state.theme.colours);
 }
 
 // Step 16: offer 800x600 when the screen is anything else.
@@ -167,7 +255,32 @@ bool Tform0::animatedWorldAssetsPresent() {
     return true;
 }
 
-// Step 20: the static scene: centred, the mosaic instead of the scene picture.
+// Step 19 inside its guard: any failure while the sprite world is built leaves the static
+// scene, with a message.
+bool Tform0::buildAnimatedWorld() {
+    try {
+        animated_ = std::make_unique<AnimatedScene>(program_, this);
+        animated_->build(toQt(sceneTexts_.title));
+    } catch (const std::exception&) {
+        animated_.reset();
+        return false;
+    }
+    DrawingSurface* surface = animated_->surface();
+    surface->raise();
+    connect(animated_.get(), &AnimatedScene::doorReached, this, &Tform0::doorSequence);
+    connect(animated_.get(), &AnimatedScene::leaveZoneEntered, this, &Tform0::openLeave);
+    connect(animated_.get(), &AnimatedScene::exitZoneEntered, this, &Tform0::exitZone);
+    connect(animated_.get(), &AnimatedScene::helpZoneEntered, this, [this] {
+        animated_->suspend();
+        openHelpPanel();
+    });
+    connect(animated_.get(), &AnimatedScene::exitIconClicked, this, [this] { close(); });
+    connect(animated_.get(), &AnimatedScene::lensClicked, this, &Tform0::lensTransition);
+    program_.state().staticScene = false;
+    return true;
+}
+
+// Step 20: the static scene: centred, the mosaic instead of the scene picture, the intro.
 void Tform0::becomeStatic(bool centre) {
     program_.state().staticScene = true;
     program_.state().introSound = false;
@@ -180,23 +293,39 @@ void Tform0::becomeStatic(bool centre) {
     mosaico->setTile(program_.pictures().mosaicTile);
     mosaico->show();
     mosaico->lower();
+    if (animated_) {
+        animated_->suspend();
+        animated_->surface()->finalize();
+    }
+    static_->setVisible(true);
+    static_->startIntro();
 }
 
 // Steps 21 to 23.
 void Tform0::finishCreation() {
     ProgramState& state = program_.state();
+    sounds_ = new SoundCues(program_.folder(), this);
+    if (!sounds_->available()) state.introSound = false;
+    guide_.setSounds(sounds_);
+    if (animated_) animated_->setSounds(sounds_);
     if (isStatic()) {
         BotRetroce->setText(toQt(state.texts.trimmed(222)));
         BotRetroce->show();
+        BotRetroce->raise();
     } else {
         BotRetroce->setText(toQt(state.texts.trimmed(82)));
         BotRetroce->hide();
     }
+    QPalette panel = PanelAyuda->palette();
+    panel.setColor(QPalette::Window, toQColor(fixed_colours::kPanel));
+    PanelAyuda->setPalette(panel);
     if (const QScreen* screen = QApplication::primaryScreen())
         state.largeFontsCorrection = screen->logicalDotsPerInch() > 100 ? -2 : 0;
     QFile motor(program_.path("motor.wav"));
     if (motor.open(QIODevice::ReadOnly)) engineSoundImage_ = motor.read(kEngineSoundLimit);
+    sounds_->setEngineImage(engineSoundImage_);
     program_.hintDelayMs = 30000;
+    HintWatcher::install(program_.hintDelayMs);
 }
 
 void Tform0::create() {
@@ -223,10 +352,12 @@ void Tform0::create() {
     if (program_.pictures().heli.isNull()) state.abortFlag = true;
     mosaicWidth_ = program_.pictures().mosaicTile.width();
     mosaicHeight_ = program_.pictures().mosaicTile.height();
+    loadStaticSceneLists();
     if (!loadInterfaceTexts()) {
         abortStart();
         return;
     }
+    applySceneTexts();
     setWindowTitle(QStringLiteral("Rumbelo"));
     offerDisplayMode();
     // Step 17.
@@ -239,9 +370,13 @@ void Tform0::create() {
         abortStart();
         return;
     }
-    // The animated building arrives with the sprite layer; until then the doors are offered
-    // by the static scene.
-    becomeStatic(true);
+    // Step 19 or 20.
+    if (!animated) {
+        becomeStatic(true);
+    } else if (!buildAnimatedWorld()) {
+        state.messages().show("No funcionar\xE1 la animaci\xF3n.");
+        becomeStatic(false);
+    }
     finishCreation();
 }
 
@@ -251,31 +386,18 @@ void Tform0::sceneShownOrActivated() {
         close();
         return;
     }
+    if (animated_ && !isStatic() && !PanelAyuda->isVisible() && !helpTransition_->running() &&
+        !animated_->surface()->canDraw())
+        animated_->resume();
 }
 
 void Tform0::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Back from a section: the door's drawings are gone, as a repaint would wipe them.
+    if (isStatic() && !static_->TimerPuerta.isActive() && !static_->TimerZoom.isActive() &&
+        !static_->TimerAndar.isActive())
+        static_->clearDrawings();
     sceneShownOrActivated();
-}
-
-void Tform0::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) sceneShownOrActivated();
-}
-
-void Tform0::closeEvent(QCloseEvent* event) {
-    if (confirmExit(program_))
-        event->accept();
-    else
-        event->ignore();
-}
-
-void Tform0::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 QWidget* createSceneForm(Program& program) {

@@ -1,0 +1,128 @@
+#include "scene/animated_scene.h"
+
+#include <QPainter>
+#include <stdexcept>
+
+#include "app/program.h"
+#include "common/qt_text.h"
+#include "common/sound/sound_cues.h"
+#include "scene/rules/speed_class.h"
+#include "scene/scene_text_painter.h"
+#include "scene/sprites/drawing_surface.h"
+#include "scene/sprites/painter_sprite_canvas.h"
+#include "scene/world/animated_world.h"
+
+namespace rumbelo {
+
+AnimatedScene::AnimatedScene(Program& program, QWidget* form) : program_(program), form_(form) {
+    TimerFrame.setObjectName(QStringLiteral("TimerFrame"));
+    TimerFrame.setInterval(33);
+    connect(&TimerFrame, &QTimer::timeout, this, &AnimatedScene::frameStep);
+}
+
+AnimatedScene::~AnimatedScene() = default;
+
+void AnimatedScene::build(const QString& title) {
+    ProgramState& state = program_.state();
+    const Theme& theme = state.theme;
+    if (program_.pictures().scenePicture.isNull())
+        throw std::runtime_error("the scene picture cannot be read");
+    if (!pictures_.load(program_.path(std::string(kCommonSpriteList)),
+                        program_.path(theme.sceneList), program_.path(theme.torchList)))
+        throw std::runtime_error(pictures_.errorString().toStdString());
+    if (!waves_.load(program_.path(theme.waveList)))
+        throw std::runtime_error(waves_.errorString().toStdString());
+
+    const auto mhz = measureProcessorMHz();
+    state.processorMHz = mhz.value_or(0);
+    const SpeedClass speed = speedClassForMeasurement(mhz);
+
+    surface_ = new DrawingSurface(form_);
+    surface_->setGeometry(0, 0, 800, 600);
+    surface_->setColourTable(pictures_.list(SpriteList::Common).colourTable());
+    surface_->setCursor(Qt::ArrowCursor);
+    connect(surface_, &DrawingSurface::initializedSurface, this,
+            &AnimatedScene::surfaceInitialized);
+    connect(surface_, &DrawingSurface::finalizedSurface, &TimerFrame, &QTimer::stop);
+    connect(surface_, &DrawingSurface::clicked, this, &AnimatedScene::surfaceClicked);
+    connect(surface_, &DrawingSurface::wheeled, this, &AnimatedScene::surfaceClicked);
+    connect(surface_, &DrawingSurface::doubleClicked, this, &AnimatedScene::surfaceDoubleClicked);
+
+    world_ = std::make_unique<AnimatedWorld>(pictures_, state.texts, theme.letter, speed);
+    texts_ = std::make_unique<SceneTextPainter>(
+        signTexts(state.texts), title, toQt(state.schoolName),
+        SceneTextStyle{toQColor(theme.colours.highlight), toQColor(theme.colours.title),
+                       state.largeFontsCorrection});
+}
+
+int AnimatedScene::reveal() const {
+    return world_ ? world_->state().speed.reveal : 0;
+}
+
+void AnimatedScene::resume() {
+    surface_->show();
+    surface_->raise();
+    surface_->initialize();
+}
+
+void AnimatedScene::suspend() {
+    TimerFrame.stop();
+    surface_->hide();
+    surface_->setCursor(Qt::ArrowCursor);
+}
+
+void AnimatedScene::surfaceInitialized() {
+    TimerFrame.start();
+    // The help transition grows the scene picture over the screen, white left see-through.
+    helpPicture_ = surfaceFromPicture(program_.pictures().scenePicture, Qt::white);
+}
+
+void AnimatedScene::frameStep() {
+    if (!surface_ || !surface_->canDraw()) return;
+    ProgramState& state = program_.state();
+    if (state.introSound) {
+        state.introSound = false;
+        if (sounds_)
+            if (const QByteArray* wave = waves_.find(u"inicio")) sounds_->playWave(*wave);
+    }
+    const QPoint mouse = surface_->mousePosition();
+    world_->move();
+    surface_->fill(Qt::black);
+    {
+        QPainter painter(&surface_->backBuffer());
+        PainterSpriteCanvas canvas(painter, pictures_, surface_->backBuffer().size());
+        world_->draw(canvas);
+    }
+    {
+        SurfaceCanvas canvas(surface_->backBuffer());
+        texts_->paint(canvas, *world_);
+    }
+    const FrameEvents events = world_->finishFrame(mouse.x(), mouse.y());
+    surface_->setCursor(events.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    surface_->flip();
+    // What the frame asks for comes last: each may hide the scene or open a dialog.
+    if (events.openLeave) emit leaveZoneEntered();
+    if (events.askExit) emit exitZoneEntered();
+    if (events.openHelp) emit helpZoneEntered();
+    if (events.openSection) emit doorReached(*events.openSection);
+}
+
+void AnimatedScene::surfaceClicked(QPoint at) {
+    switch (world_->clickTarget()) {
+        case ClickTarget::ExitIcon:
+            emit exitIconClicked();
+            break;
+        case ClickTarget::Help:
+            emit lensClicked();
+            break;
+        case ClickTarget::Walk:
+            world_->click(at.x(), at.y());
+            break;
+    }
+}
+
+void AnimatedScene::surfaceDoubleClicked() {
+    if (const auto openNow = world_->doubleClick()) emit doorReached(*openNow);
+}
+
+}  // namespace rumbelo

@@ -1,0 +1,71 @@
+#pragma once
+// The animated scene on its drawing surface: loads the lists, builds the sprite world, runs
+// the frame step every 33 ms and turns clicks into walks and doors. What the frame asks for
+// (a door reached, a zone entered, an icon clicked) it reports to the form by signals.
+#include <QImage>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "scene/sprites/sprite_pictures.h"
+#include "scene/sprites/wave_list.h"
+
+namespace rumbelo {
+
+class AnimatedWorld;
+class DrawingSurface;
+class Program;
+class SceneTextPainter;
+class SoundCues;
+
+class AnimatedScene : public QObject {
+    Q_OBJECT
+  public:
+    AnimatedScene(Program& program, QWidget* form);
+    ~AnimatedScene() override;
+
+    // Loads the lists and builds the world (steps 2 to 10). Throws when anything fails; the
+    // form's guard then falls back to the static scene.
+    void build(const QString& title);
+
+    DrawingSurface* surface() const { return surface_; }
+    QTimer* frameTimer() { return &TimerFrame; }
+    AnimatedWorld& world() { return *world_; }
+    const QImage& helpPicture() const { return helpPicture_; }
+    int reveal() const;
+
+    void setSounds(SoundCues* sounds) { sounds_ = sounds; }
+    // Shows the surface, initialises it and starts the frames.
+    void resume();
+    // Hides the surface and stops the frames.
+    void suspend();
+    // One frame (the timer's tick); nothing while the surface cannot draw.
+    void frameStep();
+
+    QTimer TimerFrame;
+
+  signals:
+    void doorReached(int section);  // arrival, or a double click at a bottom door
+    void leaveZoneEntered();
+    void exitZoneEntered();
+    void helpZoneEntered();
+    void exitIconClicked();
+    void lensClicked();
+
+  private:
+    void surfaceClicked(QPoint at);
+    void surfaceDoubleClicked();
+    void surfaceInitialized();
+
+    Program& program_;
+    QWidget* form_;
+    DrawingSurface* surface_ = nullptr;
+    SoundCues* sounds_ = nullptr;
+    SpritePictures pictures_;
+    WaveList waves_;
+    std::unique_ptr<AnimatedWorld> world_;
+    std::unique_ptr<SceneTextPainter> texts_;
+    QImage helpPicture_;
+};
+
+}  // namespace rumbelo

@@ -1,0 +1,36 @@
+#include "scene/section_launcher.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include "app/program.h"
+#include "scene/rules/sections.h"
+#include "scene/scene_form.h"
+#include "scene/section_entry.h"
+
+namespace rumbelo {
+
+bool launchSection(Program& program, Tform0& scene, int section) {
+    const auto target = sectionTarget(section);
+    if (!target) return false;
+    QWidget* form = program.form(
+        QString::fromLatin1(target->form.data(), static_cast<qsizetype>(target->form.size())));
+    if (!form) return false;
+    if (section == 11) program.state().assistantFlag = true;
+    if (auto* entry = dynamic_cast<SceneDoorEntry*>(form)) entry->enterFromSceneDoor(section);
+    if (target->modal) {
+        if (auto* dialog = qobject_cast<QDialog*>(form)) {
+            dialog->exec();
+        } else {
+            form->setWindowModality(Qt::ApplicationModal);
+            form->show();
+        }
+        return true;
+    }
+    form->show();
+    form->raise();
+    scene.hide();
+    return true;
+}
+
+}  // namespace rumbelo

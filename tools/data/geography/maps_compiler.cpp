@@ -2,7 +2,7 @@
 // and its hit grid come from one raster, so every pixel of a region hit-tests to it.
 //
 // mapa is laid out to agree with the program's fixed rectangles of the communities (the
-// initial-programmes map): the projection below puts every rectangle's centre inside its
+// initial-programmes map): the projection of map_layout.h puts every rectangle's centre inside its
 // community, Canarias in an inset at the lower right, and Ceuta and Melilla as round
 // markers on their rectangles. The top 24 rows stay free, because the area grid of
 // puntos3 reads rows 197-220 of mapam from rows 1-24 of the community grid.
@@ -10,6 +10,7 @@
 
 #include "common/data/region_grids.h"
 #include "data/geography/geography.h"
+#include "data/geography/map_layout.h"
 #include "data/geography/map_painter.h"
 #include "data/geography/map_sources.h"
 
@@ -18,20 +19,10 @@ namespace {
 
 constexpr int kMapaWidth = 286;
 constexpr int kMapaHeight = 214;
-constexpr int kSubMapWidth = 281;
-constexpr int kSubMapHeight = 220;
 constexpr int kFreeTopRows = 24;
 constexpr int kCeuta = 18;
 constexpr int kMelilla = 19;
 constexpr int kCanarias = 5;
-
-// Fitted to the rectangles of the communities (equirectangular, degrees to pixels).
-constexpr Projection kMainland{15.2635, 168.029, -16.8962, 770.322};
-// The same scale, with the islands moved beside the mainland's south-east.
-constexpr Projection kCanariasInset{15.2635, 434.1, -16.8962, 626.9};
-constexpr Point kCeutaMarker{79.5, 165.0};
-constexpr Point kMelillaMarker{132.0, 166.0};
-constexpr double kMarkerRadius = 3.6;
 
 struct DrawnMap {
     RegionRaster raster;
@@ -87,7 +78,7 @@ std::optional<DrawnMap> drawComarcas(CompileContext& ctx, const DistrictsSource&
     const auto regions = readPolygons(ctx, "comarcas.poly");
     if (!regions) return std::nullopt;
     DrawnMap map{RegionRaster(kSubMapWidth, kSubMapHeight), {}};
-    const Projection p = fitInto(*regions, 2, 2, kSubMapWidth - 2, kSubMapHeight - 2);
+    const Projection p = comarcaProjection(*regions);
     for (const auto& [key, rings] : *regions) {
         const DistrictSource* comarca = districts.find(key);
         if (!comarca || comarca->code == 0) {
@@ -123,7 +114,7 @@ std::optional<DrawnMap> drawAreas(CompileContext& ctx, const DistrictsSource& di
     const auto seeds = readCapitalSeeds(ctx);
     if (!regions) return std::nullopt;
     DrawnMap map{RegionRaster(kSubMapWidth, kSubMapHeight), {}};
-    const Projection p = fitInto(*regions, 2, 2, kSubMapWidth - 2, RegionGrids::kCommunityRows - 1);
+    const Projection p = areaProjection(*regions);
     constexpr int kCapital = 100;
     for (const auto& [key, rings] : *regions) {
         const DistrictSource* area = districts.find(key);

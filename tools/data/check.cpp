@@ -5,6 +5,7 @@
 #include "common/data/readers.h"
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
+#include "data/degrees/degrees_pass.h"
 #include "data/fp/fp_check.h"
 #include "data/geography/geography_check.h"
 #include "data/interest/interest_check.h"
@@ -27,6 +28,7 @@ std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
         checkGeography,
         checkInterestGroups,
         checkFpCatalogue,
+        checkDegrees,
     };
     for (const auto& check : checks)
         check(ctx);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "data/degrees/degrees_pass.h"
 #include "data/geography/geography.h"
 
 namespace rumbelo::data {
@@ -44,6 +45,7 @@ bool compileAll(CompileContext& ctx) {
         compileGrupos,
         compileQuestionnaires,
         compileFp,
+        compileDegrees,
     };
     for (const auto& pass : passes)
         pass(ctx);

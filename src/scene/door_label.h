@@ -8,7 +8,10 @@ namespace rumbelo {
 class DoorLabel : public QLabel {
     Q_OBJECT
   public:
-    explicit DoorLabel(QWidget* parent) : QLabel(parent) { setCursor(Qt::PointingHandCursor); }
+    explicit DoorLabel(QWidget* parent) : QLabel(parent) {
+        setCursor(Qt::PointingHandCursor);
+        setMouseTracking(true);
+    }
 
   signals:
     void clicked();

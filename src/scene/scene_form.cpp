@@ -325,7 +325,7 @@ void Tform0::finishCreation() {
     if (motor.open(QIODevice::ReadOnly)) engineSoundImage_ = motor.read(kEngineSoundLimit);
     sounds_->setEngineImage(engineSoundImage_);
     program_.hintDelayMs = 30000;
-    HintWatcher::install(program_.hintDelayMs);
+    HintWatcher::install(program_.hintDelayMs, this);
 }
 
 void Tform0::create() {

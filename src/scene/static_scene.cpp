@@ -39,7 +39,8 @@ T* make(QWidget* parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-StaticScene::StaticScene(QWidget* form, TiledPicture* mosaic) : form_(form), mosaic_(mosaic) {
+StaticScene::StaticScene(QWidget* form, TiledPicture* mosaic)
+    : QObject(form), form_(form), mosaic_(mosaic) {
     for (int i = 0; i < kDoorLabels; ++i) {
         const DoorLabelSpec& spec = kDoorLabelSpecs[i];
         DoorLabel* label = make<DoorLabel>(

@@ -95,12 +95,13 @@ HintWatcher::~HintWatcher() {
     delete hint_;
 }
 
-HintWatcher* HintWatcher::install(int& hintDelayMs) {
+HintWatcher* HintWatcher::install(int& hintDelayMs, QObject* owner) {
     auto* app = QCoreApplication::instance();
-    if (!app) return nullptr;
-    if (auto* existing = app->findChild<HintWatcher*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!app || !owner) return nullptr;
+    if (auto* existing = owner->findChild<HintWatcher*>(QString(), Qt::FindDirectChildrenOnly))
         return existing;
-    auto* watcher = new HintWatcher(hintDelayMs, app);
+    // Destroyed with its owner, which also takes it off the application's filters.
+    auto* watcher = new HintWatcher(hintDelayMs, owner);
     app->installEventFilter(watcher);
     return watcher;
 }

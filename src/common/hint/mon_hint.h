@@ -41,8 +41,9 @@ class HintWatcher : public QObject {
   public:
     explicit HintWatcher(int& hintDelayMs, QObject* parent = nullptr);
     ~HintWatcher() override;
-    // Installs one watcher on the application (again: the same one).
-    static HintWatcher* install(int& hintDelayMs);
+    // Installs a watcher on the application for as long as `owner` (which also owns the
+    // delay) lives; a second call for the same owner returns the same watcher.
+    static HintWatcher* install(int& hintDelayMs, QObject* owner);
 
     TMonHint* window() const { return hint_; }
 

@@ -1,0 +1,246 @@
+// The scene form on a program folder offscreen: the animated scene's frames, a door walked
+// into until its section launches, the help panel, and the static scene's door labels.
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/program.h"
+#include "common/qt_text.h"
+#include "common/widgets/tiled_picture.h"
+#include "program_fixture.h"
+#include "scene/animated_scene.h"
+#include "scene/door_label.h"
+#include "scene/scene_form.h"
+#include "scene/sprites/drawing_surface.h"
+#include "scene/static_overlay.h"
+#include "scene/static_scene.h"
+#include "scene/world/animated_world.h"
+
+using namespace rumbelo;
+using namespace rumbelo::testing;
+
+namespace {
+
+// The animated scene needs a graphics level; offscreen there is none unless forced.
+class ForcedGraphics {
+  public:
+    explicit ForcedGraphics(const char* level) { qputenv("RUMBELO_GRAPHICS", level); }
+    ~ForcedGraphics() { qunsetenv("RUMBELO_GRAPHICS"); }
+};
+
+// A mouse move as the window system would deliver it (offscreen moves no real cursor).
+void moveMouse(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
+// Interface texts "t1".."t663", with the product title as text 5.
+void writeTexts(const ProgramFolder& folder) {
+    folder.remove(QStringLiteral("textos"));
+    std::string bytes;
+    for (int k = 1; k <= 663; ++k)
+        bytes += (k == 5 ? std::string("Rumbelo") : "t" + std::to_string(k)) + "\r\n";
+    folder.folder().write("textos", bytes);
+}
+
+Tform0* sceneOf(const StartedProgram& started) {
+    return qobject_cast<Tform0*>(started.program->form(QStringLiteral("Tform0")));
+}
+
+// Frames until `done` holds, at most `limit`.
+template <class Done>
+bool framesUntil(AnimatedScene& scene, int limit, Done done) {
+    for (int i = 0; i < limit; ++i) {
+        scene.frameStep();
+        if (done()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class SceneFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void animatedSceneRunsFrames();
+    void doubleClickOnABottomDoorWalksInAndLaunchesItsSection();
+    void theLensOpensTheHelpPanelAndTheBackButtonResumes();
+    void aDamagedListFallsBackToTheStaticScene();
+    void staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch();
+    void staticLabelsTakeTheHoverColour();
+};
+
+void SceneFormTest::animatedSceneRunsFrames() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "F", 1);
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    QVERIFY2(!started->program->aborted(),
+             started->sink.messages.empty() ? "" : started->sink.messages[0].c_str());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene);
+    QVERIFY(!started->program->state().staticScene);
+    AnimatedScene* animated = scene->animated();
+    QVERIFY(animated);
+    QVERIFY(animated->surface()->isVisible());
+    QVERIFY(animated->surface()->canDraw());
+    QVERIFY(animated->frameTimer()->isActive());
+    QCOMPARE(animated->frameTimer()->interval(), 33);
+    QVERIFY(!scene->BotRetroce->isVisible());
+    QVERIFY(!scene->staticScene()->LabelCarreras->isVisible());
+
+    for (int i = 0; i < 40; ++i)
+        animated->frameStep();
+    const QImage& back = animated->surface()->backBuffer();
+    // The floor fills the screen and the character stands in the middle.
+    QVERIFY(back.pixel(20, 20) != qRgb(0, 0, 0));
+    QVERIFY(back.pixel(400, 300) != back.pixel(20, 20));
+    const SceneState& state = animated->world().state();
+    QCOMPARE(state.character.rx, 60);
+    QCOMPARE(state.character.ry, 0);
+    // The title is being written letter by letter over the entrance.
+    QVERIFY(state.title.shown() > 0);
+}
+
+void SceneFormTest::doubleClickOnABottomDoorWalksInAndLaunchesItsSection() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "E", 1);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && scene->animated());
+    AnimatedScene& animated = *scene->animated();
+    DrawingSurface* surface = animated.surface();
+    const CharacterState& c = animated.world().state().character;
+    animated.frameStep();
+
+    // Up through the entrance's passage into the corridor, then right in front of door 2.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(400, 20));
+    QVERIFY(framesUntil(animated, 200, [&] { return c.dir.none(); }));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(400, 20));
+    QVERIFY(framesUntil(animated, 200, [&] { return c.dir.none(); }));
+    QVERIFY2(c.ry < -539 && c.ry > -708, qPrintable(QString::number(c.ry)));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(500, 299));
+    QVERIFY(framesUntil(animated, 200, [&] { return c.dir.none(); }));
+    QVERIFY2(c.rx > 110 && c.rx < 205, qPrintable(QString::number(c.rx)));
+
+    // The door is just above: point at it, let a frame see the mouse there, double-click.
+    const QPoint door(400, -485 - c.ry);  // world y -700: the mouse's world y is ry + sy - 215
+    moveMouse(surface, door);
+    QTest::mousePress(surface, Qt::LeftButton, {}, door);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, door);
+    animated.frameStep();
+    QVERIFY(animated.world().state().over.bottom[1]);
+    QSignalSpy launched(scene, &Tform0::sectionLaunched);
+    QTest::mouseDClick(surface, Qt::LeftButton, {}, door);
+    QVERIFY(animated.world().state().doors.bottomWalkIn);
+
+    QVERIFY(framesUntil(animated, 200, [&] { return c.ry < -958; }));
+    QTRY_COMPARE_WITH_TIMEOUT(launched.count(), 1, 3000);
+    QCOMPARE(launched.at(0).at(0).toInt(), 7);  // bottom door 2: the professions section
+    QVERIFY(!launched.at(0).at(1).toBool());    // not built yet: the scene stays
+    QVERIFY(scene->isVisible());
+    QVERIFY(animated.world().state().doors.bottomWalkOut);
+}
+
+void SceneFormTest::theLensOpensTheHelpPanelAndTheBackButtonResumes() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "C", 1);
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && scene->animated());
+    AnimatedScene& animated = *scene->animated();
+    DrawingSurface* surface = animated.surface();
+    const QPoint lens(125, 525);
+    moveMouse(surface, lens);
+    animated.frameStep();
+    QVERIFY(animated.world().state().over.lens);
+    QTest::mouseClick(surface, Qt::LeftButton, {}, lens);
+    QVERIFY(!animated.frameTimer()->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(scene->PanelAyuda->isVisible(), 3000);
+    QVERIFY(!surface->isVisible());
+    QVERIFY(scene->BotRetroce->isVisible());
+    const InterfaceTexts& texts = started->program->texts();
+    QTRY_COMPARE_WITH_TIMEOUT(scene->LabelAyu5->text(), toQt(texts.trimmed(18)), 4000);
+    QCOMPARE(scene->LabelAyu1->text(), toQt(texts.trimmed(14)));
+    QCOMPARE(scene->LabelAyu3->text(), toQt(texts.trimmed(16)));
+    QTRY_VERIFY_WITH_TIMEOUT(!scene->TimerAyuda.isActive(), 3000);
+    QCOMPARE(scene->guide().counters().step, 0);
+
+    QTest::mouseClick(scene->BotRetroce, Qt::LeftButton);
+    QVERIFY(!scene->PanelAyuda->isVisible());
+    QVERIFY(!scene->BotRetroce->isVisible());
+    QVERIFY(surface->isVisible());
+    QVERIFY(animated.frameTimer()->isActive());
+}
+
+void SceneFormTest::aDamagedListFallsBackToTheStaticScene() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "F", 1);
+    folder.remove(QStringLiteral("flor.DXG"));
+    folder.folder().write("flor.DXG", "RDXG not really a list");
+    auto started = startOn(folder.path());
+    QVERIFY(!started->program->aborted());
+    QCOMPARE(started->sink.messages.size(), std::size_t{1});
+    QCOMPARE(QString::fromLatin1(started->sink.messages[0].c_str()),
+             QString::fromUtf8("No funcionar\xC3\xA1 la animaci\xC3\xB3n."));
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(started->program->state().staticScene);
+    QVERIFY(!started->program->state().introSound);
+    QVERIFY(!scene->animated());
+    QVERIFY(scene->mosaico->isVisible());
+    QVERIFY(scene->staticScene()->LabelCarreras->isVisible());
+    QVERIFY(scene->staticScene()->TimerAndar.isActive());
+}
+
+void SceneFormTest::staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch() {
+    ProgramFolder folder;
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && started->program->state().staticScene);
+    StaticScene& s = *scene->staticScene();
+    QVERIFY(s.TimerAndar.isActive());
+    QVERIFY(!s.LabelCuesB->toolTip().isEmpty());
+    const QString hint = s.LabelCuesB->toolTip();
+
+    QSignalSpy launched(scene, &Tform0::sectionLaunched);
+    QTest::mouseClick(s.LabelCuesB, Qt::LeftButton);
+    QVERIFY(!s.TimerAndar.isActive());
+    QVERIFY(s.TimerPuerta.isActive());
+    QVERIFY(s.LabelCuesB->toolTip().isEmpty());
+    QVERIFY(!s.Bocadillo1->isVisible());
+    // The door climbs over its label, then the zoom opens column 3 of the bottom row.
+    QTRY_VERIFY_WITH_TIMEOUT(s.TimerZoom.isActive(), 2000);
+    QCOMPARE(*s.overlay()->doorPosition(), QPoint(295 + 10, 420 - 4 * 15));
+    QTRY_VERIFY_WITH_TIMEOUT(s.overlay()->zoomRect().has_value(), 1000);
+    const QRect zoom = *s.overlay()->zoomRect();
+    QVERIFY(zoom.left() < 2 * 134 && zoom.right() >= 3 * 134 - 1);
+    QCOMPARE(zoom.top(), 305);
+    QTRY_COMPARE_WITH_TIMEOUT(launched.count(), 1, 3000);
+    QCOMPARE(launched.at(0).at(0).toInt(), 8);
+    QCOMPARE(s.LabelCuesB->toolTip(), hint);
+    QVERIFY(!s.TimerZoom.isActive());
+}
+
+void SceneFormTest::staticLabelsTakeTheHoverColour() {
+    ProgramFolder folder;
+    folder.writeProfile("IES", 0, "F", 0);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    StaticScene& s = *scene->staticScene();
+    moveMouse(s.LabelFpS, QPoint(10, 10));
+    QCOMPARE(s.LabelFpS->property("background").value<QColor>(), QColor(0, 128, 0));
+    moveMouse(scene->mosaico, QPoint(5, 590));
+    QCOMPARE(s.LabelFpS->property("background").value<QColor>(), QColor(Qt::black));
+    QCOMPARE(s.LabelCentro->text(), QStringLiteral("IES"));
+    QCOMPARE(s.LabelAno->text(), QStringLiteral("2008"));
+}
+
+QTEST_MAIN(SceneFormTest)
+#include "scene_form_test.moc"

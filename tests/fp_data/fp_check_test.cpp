@@ -113,6 +113,14 @@ TEST(FpCheck, ARowOverItsCapacityIsReported) {
     EXPECT_TRUE(has(built.check(), "datFPL zone 1 row 1: 326 centres; a row holds 325"));
 }
 
+TEST(FpCheck, LinkCountsBeyondTheirRowsAreReported) {
+    Built built;
+    std::string links(degrees::kFpLinksRecordSize, '\0');
+    links[degrees::kGroupTableOffset + 2 * degrees::kGroupRowBytes] = 4;  // title 3: 4 groups
+    built.out.write("datFPR", links);
+    EXPECT_TRUE(has(built.check(), "datFPR row 3: 4 groups; the row holds 3"));
+}
+
 TEST(InterestCheck, EveryGroupNeedsItemsInBothQuestionnaires) {
     Built built;
     std::string datgru(2 * 20200, '\0');

@@ -97,6 +97,29 @@ void checkLinks(CheckContext& ctx, const FpCatalog& fp, int groupCount) {
     }
 }
 
+// The loader never reads past a row; a count larger than its row is still a fault.
+void checkLinkCounts(CheckContext& ctx) {
+    const auto bytes = ctx.files.read("datFPR");
+    if (!bytes || bytes->size() < degrees::kFpLinksRecordSize) return;
+    struct Table {
+        const char* name;
+        std::size_t offset;
+        int rowBytes;
+    };
+    const Table tables[] = {
+        {"access requirements", 0, degrees::kRequirementRowBytes},
+        {"reachable degrees", degrees::kDegreeTableOffset, degrees::kDegreeRowBytes},
+        {"groups", degrees::kGroupTableOffset, degrees::kGroupRowBytes}};
+    for (const auto& table : tables)
+        for (int t = 1; t <= degrees::kFpTitleRows; ++t) {
+            const int n = static_cast<unsigned char>(
+                (*bytes)[table.offset + static_cast<std::size_t>(t - 1) * table.rowBytes]);
+            if (n > table.rowBytes - 1)
+                ctx.problem("datFPR row " + std::to_string(t) + ": " + std::to_string(n) + " " +
+                            table.name + "; the row holds " + std::to_string(table.rowBytes - 1));
+        }
+}
+
 void checkOffer(CheckContext& ctx, FpCatalog& fp) {
     const auto records =
         ReadBinaryRecords(ctx.files, "datFPL", degrees::kFpOfferRecordSize, degrees::kFpZones);
@@ -155,6 +178,7 @@ void checkFpCatalogue(CheckContext& ctx) {
     checkRequirementLines(ctx, fp);
     degrees::loadFpLinks(ctx.files, fp);
     if (!fp.links.empty()) checkLinks(ctx, fp, groups.count());
+    checkLinkCounts(ctx);
     checkOffer(ctx, fp);
 }
 

@@ -18,6 +18,16 @@ constexpr int kDegreeRowBytes = 101;
 constexpr int kMaxDegreeGroups = 9;
 constexpr int kTrailingNonDegrees = 4;  // the last four lines of "CARRERA" are no degrees
 
+// The loader never reads past a row; a count larger than its row is still a fault.
+void checkItemCounts(CheckContext& ctx) {
+    const auto bytes = ctx.files.read("datgru");
+    if (!bytes || bytes->size() < 2 * degrees::kGroupItemsRecordSize) return;
+    for (std::size_t at = 0; at < 2 * degrees::kGroupItemsRecordSize;
+         at += degrees::kGroupItemRowBytes)
+        if (static_cast<unsigned char>((*bytes)[at]) > degrees::kGroupItemRowBytes - 1)
+            ctx.problem("datgru: a row lists more than 100 items");
+}
+
 void checkItems(CheckContext& ctx, const InterestCatalog& interest, Questionnaire q,
                 const char* name) {
     const int statements = interest.statements(q).count();
@@ -75,6 +85,7 @@ void checkInterestGroups(CheckContext& ctx) {
         ctx.problem("CUALIDAD: fewer than the six statements of the two graded scales");
     degrees::loadGroupItems(ctx.files, interest);
     if (ctx.aborted) return;
+    checkItemCounts(ctx);
     checkItems(ctx, interest, Questionnaire::Qualities, "CUALIDAD");
     checkItems(ctx, interest, Questionnaire::Interests, "INTERES");
     checkDegreeGroups(ctx, interest.groupCount());

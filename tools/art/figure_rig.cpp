@@ -100,9 +100,9 @@ class Rig {
         limb(p, knee, foot, look_.skirt ? look_.skin : shade(look_.bottom, 0.95),
              look_.limbWidth * 0.9);
         // Shoe: long seen from the side, round seen from the front.
-        const double length = 7 + 6 * std::abs(forward_.x);
-        QRectF shoe(foot.x() - length / 2 + forward_.x * 4, foot.y() - 2, length,
-                    look_.limbWidth * 0.75);
+        const double length = look_.limbWidth * (1.25 + 0.7 * std::abs(forward_.x));
+        QRectF shoe(foot.x() - length / 2 + forward_.x * look_.limbWidth * 0.4, foot.y() - 2,
+                    length, look_.limbWidth * 0.8);
         p.setPen(outlinePen());
         p.setBrush(vertical(shoe, shade(look_.shoes, 1.1), shade(look_.shoes, 0.8)));
         p.drawRoundedRect(shoe, 3.5, 3.5);
@@ -114,9 +114,12 @@ class Rig {
         QPointF hand;
         if (side == 1 && pose_.wave > 0) {
             // Waving: the forearm up beside the head, swinging a little.
-            const double a = (-60 - 40 * pose_.wave) * kPi / 180;
-            const QPointF elbow = shoulder + QPointF(sx(10, 4), 10);
-            hand = elbow + QPointF(std::cos(a) * 18 * (right_.x >= 0 ? 1 : -1), std::sin(a) * 22);
+            // The upper arm out to the side, the forearm up beside the head.
+            const double out = right_.x >= 0 ? 1 : -1;
+            const QPointF elbow =
+                shoulder + QPointF(out * look_.torsoHeight * 0.3, look_.torsoHeight * 0.12);
+            hand = elbow +
+                   QPointF(out * look_.torsoHeight * 0.06, -look_.torsoHeight * 0.42 * pose_.wave);
             limb(p, shoulder, elbow, look_.top, look_.limbWidth * 0.9);
             limb(p, elbow, hand, look_.skin, look_.limbWidth * 0.75);
         } else {
@@ -132,7 +135,7 @@ class Rig {
         p.drawEllipse(hand, look_.limbWidth * 0.5, look_.limbWidth * 0.5);
     }
 
-    double bodyWidth() const { return look_.shoulderWidth * (0.62 + 0.38 * std::abs(forward_.z)); }
+    double bodyWidth() const { return look_.shoulderWidth * (0.72 + 0.28 * std::abs(forward_.z)); }
 
     void torso(QPainter& p) const {
         const double w = bodyWidth();
@@ -163,11 +166,22 @@ class Rig {
         p.drawPath(lower);
         p.setBrush(horizontal(box, shade(look_.top, 1.2), shade(look_.top, 0.78)));
         p.drawPath(body);
-        // Collar and a stripe of trim across the chest (back: just the collar).
-        p.setPen(QPen(look_.topTrim, 3, Qt::SolidLine, Qt::RoundCap));
-        if (forward_.z > -0.3) {
-            p.drawLine(QPointF(-w / 2 + 2, shoulderY_ + 22), QPointF(w / 2 - 2, shoulderY_ + 22));
+        // A star on the chest when it faces the viewer; the hem in the trim colour.
+        if (forward_.z > 0.2) {
+            const QPointF star(sx(look_.shoulderWidth * 0.18, 0),
+                               shoulderY_ + look_.torsoHeight * 0.38);
+            const double r = look_.shoulderWidth * 0.13 * forward_.z;
+            QPolygonF points;
+            for (int i = 0; i < 10; ++i) {
+                const double a = -kPi / 2 + i * kPi / 5;
+                points << star + QPointF(std::cos(a), std::sin(a)) * (i % 2 ? r * 0.45 : r);
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(look_.topTrim);
+            p.drawPolygon(points);
         }
+        p.setPen(QPen(shade(look_.top, 0.7), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-hipW / 2 + 1, hipY_ + 5), QPointF(hipW / 2 - 1, hipY_ + 5));
         p.setPen(outlinePen(1.2));
         p.setBrush(look_.topTrim);
         p.drawEllipse(QPointF(sx(0, 2), shoulderY_ + 1), w * 0.22, 3);
@@ -249,7 +263,23 @@ class Rig {
         hairLight.setColorAt(0, shade(look_.hair, 1.35));
         hairLight.setColorAt(1, shade(look_.hair, 0.85));
         p.setBrush(hairLight);
+        // Hair with some volume over the crown, then the head itself.
+        p.drawEllipse(centre + QPointF(-forward_.x * r * 0.08, -r * 0.08), r * 1.07, r * 1.04);
+        p.setPen(Qt::NoPen);
         p.drawEllipse(centre, r, r);
+        // A few strands sweeping down from the crown.
+        p.setPen(QPen(shade(look_.hair, 0.8), 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        const QPointF crown =
+            centre + QPointF(-forward_.x * r * 0.35, -r * 0.5 - forward_.z * r * 0.2);
+        for (const double k : {-1.6, -0.5, 0.7, 1.7}) {
+            QPainterPath strand;
+            strand.moveTo(crown + QPointF(k * r * 0.12, 0));
+            strand.quadTo(crown + QPointF(k * r * 0.3 + r * 0.1, r * 0.15),
+                          crown + QPointF(k * r * 0.38, r * (0.45 + 0.08 * std::abs(k))));
+            p.drawPath(strand);
+        }
+        p.setPen(outlinePen());
         const double faceShow = forward_.z;  // -1 .. 1
         if (faceShow > -0.55) {
             const double w = r * (0.55 + 0.45 * std::max(0.0, faceShow)) * (faceShow > 0 ? 1 : 0.6);
@@ -272,10 +302,11 @@ class Rig {
             fringe.lineTo(-r, headY_ - r);
             fringe.closeSubpath();
             p.drawPath(fringe.intersected(head));
+            // The chin's outline below the hair.
+            p.setPen(outlinePen(1.8));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 195 * 16, 150 * 16);
         }
-        p.setPen(outlinePen(1.8));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(centre, r, r);
         face(p, r);
     }
 

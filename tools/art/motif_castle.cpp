@@ -64,8 +64,8 @@ class CastleArt : public ThemeArt {
                        if (row % 5 == 4) fill = shade(fill, 0.92);
                        bevelledBlock(p, b, fill, 2);
                    });
-        // An arrow slit now and then, in the middle of the face.
-        if (r.width() > 120) {
+        // An arrow slit in the middle of a wall piece (not of a pedestal or a door surround).
+        if (r.width() > 200) {
             const double x = r.center().x();
             const QRectF slit(x - 5, r.top() + r.height() * 0.3, 10, 62);
             p.setPen(QPen(shade(c("face.a"), 1.2), 3));

@@ -78,8 +78,8 @@ class FlowersArt : public ThemeArt {
 
     void paintWallFace(QPainter& p, const QRectF& r) const override {
         leaves(p, r, 1.2, 0.35, style_.seed() + static_cast<std::uint64_t>(r.width() * 7));
-        // Shade towards the ground, where the hedge meets the soil.
-        p.fillRect(r, vertical(r, QColor(0, 0, 0, 0), QColor(20, 40, 10, 110)));
+        // The side of the hedge is in shade, darker towards the ground and the soil.
+        p.fillRect(r, vertical(r, QColor(10, 30, 5, 40), QColor(20, 40, 10, 130)));
         p.fillRect(QRectF(r.left(), r.bottom() - 7, r.width(), 7), c("soil"));
     }
 

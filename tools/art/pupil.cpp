@@ -22,11 +22,11 @@ constexpr int kFramesPerSeries = 10;
 
 FigureLook pupilLook() {
     FigureLook look;
-    look.headRadius = 19;
-    look.torsoHeight = 48;
-    look.shoulderWidth = 30;
-    look.legLength = 64;
-    look.limbWidth = 9.5;
+    look.headRadius = 21;
+    look.torsoHeight = 50;
+    look.shoulderWidth = 33;
+    look.legLength = 58;
+    look.limbWidth = 11;
     look.skin = QColor(0xf2, 0xc1, 0x94);
     look.hair = QColor(0x6b, 0x3e, 0x1f);
     look.top = QColor(0x2f, 0x8f, 0xd8);

@@ -73,6 +73,12 @@ QImage wallPiece(const ThemeArt& art, int width, int capDepth, int faceHeight, i
             p.fillRect(QRectF(x, 0, 4, capDepth), QColor(0, 0, 0, 60));
         }
     }
+    if (passage) {
+        // Nothing of the pillars' trims may spill into the passage: the character walks there.
+        p.setCompositionMode(QPainter::CompositionMode_Clear);
+        p.fillRect(QRect(passageLeft, 0, passageRight - passageLeft, image.height()),
+                   Qt::transparent);
+    }
     p.end();
     return image;
 }

@@ -1,5 +1,7 @@
 #include "section_tiles.h"
 
+#include <stdexcept>
+
 #include "paint_kit.h"
 #include "scene_items.h"
 #include "world_sizes.h"
@@ -85,7 +87,33 @@ QImage frameTile(const ThemeArt& art, FrameSide side) {
         p.drawLine(QPointF(3, 0), QPointF(3, r.height()));
         p.drawLine(QPointF(r.width() - 3, 0), QPointF(r.width() - 3, r.height()));
     }
-    art.paintEmblem(p, QRectF(r.center().x() - 9, r.center().y() - 9, 18, 18));
+    const QRectF spot(r.center().x() - 9, r.center().y() - 9, 18, 18);
+    const QString emblem = art.style().word(QStringLiteral("frame.emblem"));
+    if (emblem == QLatin1String("stud")) {
+        // A gilded stud, at home on castle stone and on Aztec stone alike.
+        QPolygonF diamond;
+        diamond << QPointF(spot.center().x(), spot.top())
+                << QPointF(spot.right(), spot.center().y())
+                << QPointF(spot.center().x(), spot.bottom())
+                << QPointF(spot.left(), spot.center().y());
+        p.setPen(QPen(edge, 1.5));
+        p.setBrush(vertical(spot, QColor(250, 220, 120), QColor(190, 140, 40)));
+        p.drawPolygon(diamond);
+    } else if (emblem == QLatin1String("leaf")) {
+        // A leaf on wood, for the garden and the cave alike.
+        QPainterPath leaf;
+        leaf.moveTo(spot.left(), spot.bottom());
+        leaf.quadTo(spot.left(), spot.top(), spot.right(), spot.top());
+        leaf.quadTo(spot.right(), spot.bottom(), spot.left(), spot.bottom());
+        p.setPen(QPen(QColor(40, 90, 30), 1.2));
+        p.setBrush(QColor(110, 180, 70));
+        p.drawPath(leaf);
+        p.drawLine(spot.bottomLeft(), spot.center());
+    } else if (emblem == QLatin1String("theme")) {
+        art.paintEmblem(p, spot);
+    } else {
+        throw std::runtime_error("frame.emblem is stud, leaf or theme");
+    }
     p.end();
     return image;
 }

@@ -10,10 +10,13 @@ inline constexpr int kWallPitch = 257;
 inline constexpr int kCapDepth = 131;
 inline constexpr int kFaceHeight = 269;
 inline constexpr int kWallHeight = kCapDepth + kFaceHeight;  // "paredEx": cap and face
-inline constexpr int kLongWall = 936;                        // "pared" to the next "paredEx"
+// "pared" reaches the next "paredEx": 936 after the ones at -400 and -868, 937 after the one at
+// 325; 937 leaves no gap anywhere (a column of overlap is harmless).
+inline constexpr int kLongWall = 937;
 // The one passage through a "pared" (and the gap in its cap), from its left edge. The side
 // stops inside the three passages keep the character's 56-wide body in 401..540, 399..542
-// and 401..551 of the wall.
+// and 401..550 of the wall; the crossing rules let it cross anywhere in 396..545, 382..561 and
+// 386..565, so wall outside 382..565 and openings inside 399..550 satisfy all three.
 inline constexpr int kPassageLeft = 398;
 inline constexpr int kPassageRight = 551;  // first column of wall again
 

@@ -6,6 +6,7 @@
 
 #include "app/themes.h"
 #include "paint_kit.h"
+#include "previews.h"
 #include "scene/sprites/image_list.h"
 
 namespace rumbelo::art {
@@ -128,6 +129,18 @@ QString q(const std::string& s) {
 }  // namespace
 
 void writeContactSheet(const Forge& forge, const QString& what, const QString& pngPath) {
+    if (what.startsWith(QLatin1String("world-")) && what.size() == 7) {
+        const QImage preview = worldPreview(forge, what.back().toLatin1(), 0.5);
+        if (!preview.save(pngPath, "PNG"))
+            throw std::runtime_error(pngPath.toStdString() + ": cannot be written");
+        return;
+    }
+    if (what.startsWith(QLatin1String("static-")) && what.size() == 8) {
+        const QImage preview = staticScenePreview(forge, what.back().toLatin1());
+        if (!preview.save(pngPath, "PNG"))
+            throw std::runtime_error(pngPath.toStdString() + ": cannot be written");
+        return;
+    }
     std::vector<Picture> pictures;
     QString title;
     if (what == QLatin1String("common")) {

@@ -7,7 +7,9 @@
 
 namespace rumbelo::art {
 
-// `what`: a theme letter F, C, N, A, P or E, "common" or "guide". Throws std::runtime_error.
+// `what`: a theme letter F, C, N, A, P or E, "common", "guide", "world-X" for theme X's
+// building put together at half size, or "static-X" for its static scene. Throws
+// std::runtime_error.
 void writeContactSheet(const Forge& forge, const QString& what, const QString& pngPath);
 
 }  // namespace rumbelo::art

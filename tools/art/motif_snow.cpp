@@ -34,20 +34,21 @@ class SnowArt : public ThemeArt {
     }
 
     void paintWallTop(QPainter& p, const QRectF& r, bool eastWest) const override {
-        // Deep snow: soft mounds shaded blue on their lower sides.
-        p.fillRect(r, c("snow"));
+        // Deep snow: soft mounds, lit on top and shaded blue on their lower right.
+        p.fillRect(r, mix(c("snow"), c("snow.shadow"), 0.25));
         Random random(style_.seed() + static_cast<std::uint64_t>(r.width() + r.height() * 5));
         p.setPen(Qt::NoPen);
-        const int mounds = static_cast<int>(r.width() * r.height() / 700);
+        const int mounds = static_cast<int>(r.width() * r.height() / 1800);
         for (int i = 0; i < mounds; ++i) {
             const QPointF at(r.left() + random.range(0, r.width()),
                              r.top() + random.range(0, r.height()));
-            const double w = random.range(18, 40);
-            QRadialGradient g(at - QPointF(w * 0.3, w * 0.3), w);
-            g.setColorAt(0, QColor(255, 255, 255, 200));
-            g.setColorAt(1, withAlpha(c("snow.shadow"), 0));
-            p.setBrush(g);
-            p.drawEllipse(at, w, w * 0.6);
+            const double w = random.range(26, 50);
+            p.setBrush(withAlpha(c("snow.shadow"), 90));
+            p.drawEllipse(at + QPointF(4, 4), w, w * 0.55);
+            p.setBrush(c("snow"));
+            p.drawEllipse(at, w, w * 0.55);
+            p.setBrush(QColor(255, 255, 255, 200));
+            p.drawEllipse(at - QPointF(w * 0.25, w * 0.15), w * 0.45, w * 0.22);
         }
         if (eastWest) {
             // Snow bulging over the front edge.

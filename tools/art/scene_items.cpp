@@ -112,10 +112,11 @@ QImage sideWall(const ThemeArt& art, int height, bool passage) {
     }
     for (const QRectF plinth : {QRectF(0, 0, kSidePlinth, height),
                                 QRectF(kSideWidth - kSidePlinth, 0, kSidePlinth, height)}) {
+        // A low step of the same stone, in the wall's shadow.
         p.save();
         p.setClipRect(plinth);
-        art.paintWallFace(p, QRectF(plinth.left(), 0, plinth.width(), height));
-        p.fillRect(plinth, QColor(0, 0, 0, 70));
+        art.paintWallTop(p, QRectF(plinth.left() - 40, 0, plinth.width() + 80, height), false);
+        p.fillRect(plinth, QColor(0, 0, 0, 85));
         p.restore();
     }
     p.save();

@@ -24,6 +24,8 @@ void Tform0::doorSequence(int section) {
 
 void Tform0::launch(int section) {
     const bool shown = launchSection(program_, *this, section);
+    // A section not built yet opens nothing: the static scene wipes its door and zoom.
+    if (!shown && isStatic()) static_->clearDrawings();
     emit sectionLaunched(section, shown);
 }
 

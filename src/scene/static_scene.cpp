@@ -1,5 +1,6 @@
 #include "scene/static_scene.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 
@@ -23,6 +24,20 @@ QFont fontOf(const char* family, int pixels, bool bold) {
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// The bubbles' texts come with the data and may be longer than the bubble holds: the font
+// shrinks from its size until the wrapped text fits the label.
+void fitFont(QLabel* label, int pixels, int smallest) {
+    QFont font = label->font();
+    for (; pixels > smallest; --pixels) {
+        font.setPixelSize(pixels);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            QRect(0, 0, label->width(), 10000), Qt::AlignCenter | Qt::TextWordWrap, label->text());
+        if (needed.height() <= label->height() && needed.width() <= label->width()) break;
+    }
+    font.setPixelSize(pixels);
+    label->setFont(font);
 }
 
 QString colourCss(const QColor& c) {
@@ -150,6 +165,8 @@ void StaticScene::setTexts(const SceneTexts& texts, const QString& schoolName,
     LabelAno->setStyleSheet(highlight);
     LabelBocadillo1->setText(withLineBreaks(texts.bubble1));
     labelBocadillo2->setText(withLineBreaks(texts.bubble2));
+    fitFont(LabelBocadillo1, 13, 8);
+    fitFont(labelBocadillo2, 13, 8);
 }
 
 void StaticScene::setVisible(bool visible) {

@@ -20,7 +20,10 @@ AnimatedScene::AnimatedScene(Program& program, QWidget* form) : program_(program
     connect(&TimerFrame, &QTimer::timeout, this, &AnimatedScene::frameStep);
 }
 
-AnimatedScene::~AnimatedScene() = default;
+AnimatedScene::~AnimatedScene() {
+    // A world that failed half-way must not leave its surface over the static scene.
+    delete surface_.data();
+}
 
 void AnimatedScene::build(const QString& title) {
     ProgramState& state = program_.state();
@@ -60,6 +63,8 @@ int AnimatedScene::reveal() const {
 }
 
 void AnimatedScene::resume() {
+    // The large-fonts correction is known once the form has finished its creation.
+    texts_->setCorrection(program_.state().largeFontsCorrection);
     surface_->show();
     surface_->raise();
     surface_->initialize();

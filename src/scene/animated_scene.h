@@ -4,6 +4,7 @@
 // (a door reached, a zone entered, an icon clicked) it reports to the form by signals.
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -59,7 +60,7 @@ class AnimatedScene : public QObject {
 
     Program& program_;
     QWidget* form_;
-    DrawingSurface* surface_ = nullptr;
+    QPointer<DrawingSurface> surface_;
     SoundCues* sounds_ = nullptr;
     SpritePictures pictures_;
     WaveList waves_;

@@ -23,6 +23,7 @@ class SceneTextPainter {
   public:
     SceneTextPainter(std::vector<SignText> signs, QString title, QString schoolName,
                      SceneTextStyle style);
+    void setCorrection(int correction) { style_.correction = correction; }
     // Steps 5 to 7 of a frame; advances the title reveal.
     void paint(SurfaceCanvas& canvas, AnimatedWorld& world);
 

@@ -1,5 +1,6 @@
 // The scene form on a program folder offscreen: the animated scene's frames, a door walked
 // into until its section launches, the help panel, and the static scene's door labels.
+#include <QBuffer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -68,6 +69,7 @@ class SceneFormTest : public QObject {
     void doubleClickOnABottomDoorWalksInAndLaunchesItsSection();
     void theLensOpensTheHelpPanelAndTheBackButtonResumes();
     void aDamagedListFallsBackToTheStaticScene();
+    void aListLackingANameFallsBackWithoutItsSurface();
     void staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch();
     void staticLabelsTakeTheHoverColour();
 };
@@ -197,6 +199,45 @@ void SceneFormTest::aDamagedListFallsBackToTheStaticScene() {
     QVERIFY(scene->mosaico->isVisible());
     QVERIFY(scene->staticScene()->LabelCarreras->isVisible());
     QVERIFY(scene->staticScene()->TimerAndar.isActive());
+}
+
+void SceneFormTest::aListLackingANameFallsBackWithoutItsSurface() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "F", 1);
+    // A readable theme list holding only the floor: the building cannot be made.
+    QImage floor(8, 8, QImage::Format_ARGB32);
+    floor.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    floor.save(&buffer, "PNG");
+    QByteArray list("RDXG");
+    const auto u16 = [&](int v) {
+        list.append(char(v & 0xFF));
+        list.append(char((v >> 8) & 0xFF));
+    };
+    u16(1);  // version
+    u16(1);  // one item
+    u16(0);  // no colours
+    list.append(char(10));
+    list.append("background");
+    u16(8);
+    u16(8);
+    u16(1);
+    u16(int(png.size()));
+    u16(int(png.size()) >> 16);
+    list.append(png);
+    folder.remove(QStringLiteral("flor.DXG"));
+    folder.folder().write("flor.DXG", list.toStdString());
+
+    auto started = startOn(folder.path());
+    QVERIFY(!started->program->aborted());
+    QCOMPARE(started->sink.messages.size(), std::size_t{1});
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(started->program->state().staticScene);
+    QVERIFY(!scene->findChild<DrawingSurface*>());
+    QVERIFY(scene->staticScene()->LabelCarreras->isVisible());
 }
 
 void SceneFormTest::staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch() {

@@ -386,7 +386,8 @@ void Tform0::sceneShownOrActivated() {
         close();
         return;
     }
-    if (animated_ && !isStatic() && !PanelAyuda->isVisible() && !helpTransition_->running() &&
+    const bool helpOpen = PanelAyuda->isVisible() || helpPanel_->running();
+    if (animated_ && !isStatic() && !helpOpen && !helpTransition_->running() &&
         !animated_->surface()->canDraw())
         animated_->resume();
 }

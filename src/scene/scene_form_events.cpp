@@ -48,6 +48,7 @@ void Tform0::exitZone() {
 }
 
 void Tform0::lensTransition() {
+    if (helpTransition_->running()) return;  // a second click while the picture grows
     animated_->frameTimer()->stop();
     helpTransition_->run(animated_->surface(), animated_->helpPicture(), animated_->reveal());
 }

@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "common/print/report_fonts.h"
 #include "common/qt_text.h"
+#include "degrees/form/degrees_form.h"
 #include "scene/scene_form.h"
 
 namespace rumbelo {
@@ -98,7 +99,7 @@ void Program::createForms() {
     const std::vector<FormStep> steps = {
         {"Tform0", 10, false, [](Program& p) { return createSceneForm(p); }},
         {"TForm6", -1, true, {}},
-        {"TForm1", 20, true, {}},
+        {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, {}},
         {"TForm5", 40, false, {}},
         {"TForm3", 50, false, {}},

@@ -1,0 +1,144 @@
+#include "degrees/form/degrees_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScreen>
+
+#include "app/exit_confirmation.h"
+#include "app/program.h"
+#include "common/guide/guide_panel.h"
+#include "common/qt_text.h"
+#include "common/region_map/region_map.h"
+#include "common/widgets/tiled_picture.h"
+#include "degrees/browser/help_situations.h"
+#include "scene/scene_form.h"
+
+namespace rumbelo {
+
+TForm1::TForm1(Program& program)
+    : QWidget(nullptr), program_(program), data_(std::make_unique<degrees::DegreesFormData>()) {
+    setObjectName(QStringLiteral("TForm1"));
+    setFixedSize(800, 600);
+    buildFaces();
+    buildDegreeMenu();
+    buildOtherMenus();
+    buildDegreeView();
+    buildLists();
+    buildHelpPanel();
+    RegionMap::Layout layout;
+    layout.comarcaList = QRect(330, 48, 220, 190);
+    regionMap_ = new RegionMap(program_, Panelinicio, layout);
+    TimerParpadeo.setObjectName(QStringLiteral("TimerParpadeo"));
+    TimerParpadeo.setInterval(200);
+    connect(&TimerParpadeo, &QTimer::timeout, this, &TForm1::TimerParpadeoTimer);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::create() {
+    ProgramState& state = program_.state();
+    // Set-up before the data.
+    if (state.staticScene) {
+        if (const QScreen* screen = QApplication::primaryScreen())
+            move(screen->geometry().center() - rect().center());
+    }
+    applyCaptions();
+    applyColoursAndFonts();
+    Panelinicio->show();
+    // The data of every face.
+    if (!degrees::loadDegreesFormData(state.files, state.texts, *data_)) {
+        program_.requestTerminate();
+        return;
+    }
+    // Set-up that needs the data.
+    fillFilters();
+    regionMap_->setGeography(&data_->geography);
+    filters_ = {};
+    listTop_ = 1;
+    connectDegreeBrowser();
+}
+
+void TForm1::enterFromSceneDoor(int section) {
+    switch (section) {
+        case 1:
+            Panelcon->hide();
+            Panelinicio->show();
+            PanelFP->hide();
+            helpSituation(1);
+            listTop_ = 0;
+            PanelMenu->show();
+            break;
+        case 3:
+            Panelcon->hide();
+            Panelinicio->show();
+            PanelMenu->hide();
+            PanelFP->show();
+            break;
+        case 8:
+            Panelinicio->hide();
+            Panelcon->show();
+            PanelMenuCon->show();
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm1::helpSituation(int n) {
+    const auto lines = degrees::helpSituationLines(n, program_.texts());
+    if (!lines || !guidePanel_) return;
+    guidePanel_->stop();
+    guidePanel_->setLines(*lines);
+    payuda->show();
+    guidePanel_->start();
+}
+
+void TForm1::returnToCaller() {
+    if (program_.state().assistantFlag) {
+        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
+            hide();
+            assistant->show();
+            return;
+        }
+    }
+    if (Tform0* scene = program_.scene()) {
+        scene->show();
+        scene->raise();
+    }
+    hide();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (program_.terminateRequested() || confirmExit(program_))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && PanelFP->isVisible())
+        helpSituation(2);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListSel && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ListSelDblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QWidget* createDegreesForm(Program& program) {
+    auto* form = new TForm1(program);
+    form->create();
+    return form;
+}
+
+}  // namespace rumbelo

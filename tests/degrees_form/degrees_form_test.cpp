@@ -1,0 +1,439 @@
+// The degrees form clicked through on the bundled catalogue: from the scene's door to the
+// degree menu, the list of all degrees with its filters, a degree's menu and back; the map
+// of universities; double degrees and other studies; the close query.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+#include <functional>
+
+#include "app/aviso.h"
+#include "common/qt_text.h"
+#include "common/region_map/region_map.h"
+#include "common/text/fixed_text.h"
+#include "degrees/browser/degree_lists.h"
+#include "degrees/browser/degree_view.h"
+#include "degrees/browser/double_degree_lists.h"
+#include "degrees/form/degrees_form.h"
+#include "degrees/form/widget_look.h"
+#include "program_fixture.h"
+#include "scene/scene_form.h"
+
+using namespace rumbelo;
+using namespace rumbelo::degrees;
+using namespace rumbelo::testing;
+
+namespace {
+
+void click(QPushButton* button) {
+    QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void doubleClickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void choose(QComboBox* combo, int entry) {
+    QVERIFY(combo->isVisible());
+    combo->setCurrentIndex(entry);
+    emit combo->activated(entry);
+}
+
+QStringList rowsOf(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+QStringList expected(const std::vector<std::string>& rows) {
+    QStringList list;
+    for (const auto& row : rows)
+        list << toQt(row);
+    return list;
+}
+
+void movePointer(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Runs `act` on the shared dialog once it is open and modal.
+void whenDialogOpens(std::function<void(TForm4*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            whenDialogOpens(act);
+            return;
+        }
+        act(dialog);
+    });
+}
+
+}  // namespace
+
+class DegreesFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void doorOneShowsTheDegreeMenuWithItsHelp();
+    void filteredListOpensTheDegreeOfTheClickedRow();
+    void alphabeticalListOpensTheDegreeOfTheClickedRow();
+    void degreeMenuButtonsListAndMarkThemselves();
+    void backButtonsReturnToTheMenuAndTheScene();
+    void madridOnTheMapListsItsUniversitiesAndTheirDegrees();
+    void doubleDegreesByDegreeShowRedUniversities();
+    void doubleDegreesByUniversityFromTheMap();
+    void otherStudiesListTheirText();
+    void closingAsksAndNoKeepsTheForm();
+    void doorsThreeAndEightShowTheirFaces();
+
+  private:
+    TForm1* form() const {
+        return qobject_cast<TForm1*>(started_->program->form(QStringLiteral("TForm1")));
+    }
+    Tform0* scene() const { return started_->program->scene(); }
+    const DegreeCatalog& catalog() const { return form()->data().degrees; }
+    const InterfaceTexts& texts() const { return started_->program->texts(); }
+    void enterDegreeMenu();
+    void openAllDegrees();
+    QPoint pixelOfCommunity(int community) const;
+
+    std::unique_ptr<ProgramFolder> folder_;
+    std::unique_ptr<StartedProgram> started_;
+};
+
+void DegreesFormTest::init() {
+    folder_ = std::make_unique<ProgramFolder>();
+    started_ = startOn(folder_->path());
+    QVERIFY2(!started_->program->aborted(),
+             started_->sink.messages.empty() ? "" : started_->sink.messages[0].c_str());
+    QVERIFY(form());
+}
+
+void DegreesFormTest::cleanup() {
+    started_.reset();
+    folder_.reset();
+}
+
+void DegreesFormTest::enterDegreeMenu() {
+    scene()->launch(1);
+    QVERIFY(form()->isVisible());
+    QVERIFY(!scene()->isVisible());
+    QVERIFY(form()->PanelMenu->isVisible());
+}
+
+void DegreesFormTest::openAllDegrees() {
+    enterDegreeMenu();
+    click(form()->MenuCarUni1);
+    QVERIFY(form()->ListSel->isVisible());
+}
+
+QPoint DegreesFormTest::pixelOfCommunity(int community) const {
+    const RegionGrids& grids = *started_->program->state().regions;
+    for (int x = 1; x <= RegionGrids::kColumns; ++x)
+        for (int y = 1; y <= RegionGrids::kCommunityRows; ++y)
+            if (grids.communityAt(x, y) == community) return {x, y};
+    return {};
+}
+
+void DegreesFormTest::doorOneShowsTheDegreeMenuWithItsHelp() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    QCOMPARE(f->size(), QSize(800, 600));
+    QCOMPARE(f->windowTitle(), toQt(texts()[338] + "  " + started_->program->state().schoolName));
+    QCOMPARE(f->MenuCarUni1->text(), toQt(texts().trimmed(306)));
+    QCOMPARE(f->menui5->text(), toQt(texts().trimmed(82)));
+    QVERIFY(f->payuda->isVisible());
+    QTRY_COMPARE(f->LabelAyu[4]->text(), toQt(texts()[348]));
+    QCOMPARE(f->LabelAyu[2]->text(), toQt(texts()[346]));
+    QTRY_VERIFY(!f->TimerAyuda.isActive());
+}
+
+void DegreesFormTest::filteredListOpensTheDegreeOfTheClickedRow() {
+    openAllDegrees();
+    TForm1* f = form();
+    QCOMPARE(f->ListSel->count(), catalog().degreeCount);
+    QCOMPARE(f->LabelSeleccion->text(), toQt(texts()[589] + ": " + texts()[590]));
+    choose(f->ComSelCar, 2);  // the second modality
+    DegreeFilters filters;
+    filters.modalityActive = true;
+    filters.modality = 2;
+    const ListRows byModality = allDegreesRows(catalog(), filters, false);
+    QCOMPARE(rowsOf(f->ListSel), expected(byModality.rows));
+    choose(f->BotSelcar, 2);
+    filters.kindActive = true;
+    filters.kind = 2;
+    const ListRows both = allDegreesRows(catalog(), filters, false);
+    QVERIFY(both.size() > 1 && both.size() < byModality.size());
+    QCOMPARE(rowsOf(f->ListSel), expected(both.rows));
+    QCOMPARE(f->LabelSeleccion->text(),
+             toQt(listCountCaption(texts(), both.size(), catalog().degreeCount)));
+    QTRY_COMPARE(f->LabelAyu[0]->text(), toQt(texts()[607]));  // help situation 11
+    const int row = both.size() - 1;
+    doubleClickRow(f->ListSel, row);
+    QCOMPARE(f->selectedDegree(), both.degreeAt(row));
+    QVERIFY(f->PanelCar->isVisible());
+    QVERIFY(!f->ComSelCar->isVisible());
+    QVERIFY(f->TimerParpadeo.isActive());
+    QTRY_VERIFY(!f->TimerParpadeo.isActive());
+    QCOMPARE(f->PanelCarSel->text(), toQt(TrimRight(catalog().name(both.degreeAt(row)))));
+}
+
+void DegreesFormTest::alphabeticalListOpensTheDegreeOfTheClickedRow() {
+    started_->program->state().language().flag = true;
+    openAllDegrees();
+    TForm1* f = form();
+    const ListRows sorted = allDegreesRows(catalog(), {}, true);
+    QCOMPARE(rowsOf(f->ListSel), expected(sorted.rows));
+    // A row where the alphabetical order and the file's order disagree.
+    int row = 0;
+    while (row < sorted.size() && sorted.degreeAt(row) == row + 1)
+        ++row;
+    QVERIFY(row < sorted.size());
+    doubleClickRow(f->ListSel, row);
+    QCOMPARE(f->selectedDegree(), sorted.degreeAt(row));
+    // Enter opens the focused row as well.
+    click(f->MenuCar7);
+    f->ListSel->setCurrentRow(5);
+    QTest::keyClick(f->ListSel, Qt::Key_Return);
+    QCOMPARE(f->selectedDegree(), sorted.degreeAt(5));
+}
+
+void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
+    openAllDegrees();
+    TForm1* f = form();
+    const ListRows all = allDegreesRows(catalog(), {}, false);
+    // A degree that is not second-cycle only, so that the way in from FP shows.
+    int row = 0;
+    while (catalog().kind(all.degreeAt(row)) == 3)
+        ++row;
+    doubleClickRow(f->ListSel, row);
+    const int j = f->selectedDegree();
+    QCOMPARE(j, all.degreeAt(row));
+    const auto& geo = f->data().geography;
+
+    QVERIFY(!isMarkedUsed(f->MenuCar1));
+    click(f->MenuCar1);
+    QVERIFY(isMarkedUsed(f->MenuCar1));
+    QVERIFY(f->MenuCar1->font().bold() && f->MenuCar1->font().italic());
+    QVERIFY(f->MenuCar1->styleSheet().contains(QStringLiteral("rgb(128,0,128)")));
+    QVERIFY(!isMarkedUsed(f->MenuCar2));
+    const auto places = placesOfDegree(catalog(), geo.places, j, texts());
+    QCOMPARE(rowsOf(f->ListSel), expected(places.rows));
+    QCOMPARE(f->PanelSelTit->text(), toQt(places.heading));
+    QVERIFY(f->ListSel->font().family().contains(QStringLiteral("Courier")) ||
+            f->ListSel->font().family().contains(QStringLiteral("Mono")));
+
+    click(f->MenuCar2);
+    QCOMPARE(rowsOf(f->ListSel), expected(requirementsOfDegree(catalog(), j, texts()).rows));
+    QCOMPARE(f->PanelSelTit->text(), toQt(texts()[277]));
+    click(f->MenuCar3);
+    QCOMPARE(rowsOf(f->ListSel), expected(outletsOfDegree(catalog(), j, texts()).rows));
+    click(f->MenuCar4);
+    QCOMPARE(rowsOf(f->ListSel), expected(subjectsOfDegree(catalog(), j, texts()).rows));
+    QVERIFY(!f->BotFP->isVisible());
+    click(f->MenuCar5);
+    const auto related = relatedToDegree(catalog(), j, texts());
+    QCOMPARE(rowsOf(f->ListSel), expected(related.rows));
+    QVERIFY(f->BotFP->isVisible());
+    QVERIFY(f->BotFP->geometry().bottom() <= f->ListSel->geometry().bottom());
+    QVERIFY(f->BotFP->y() > f->ListSel->y());
+    click(f->MenuCar6);  // prints nothing yet, but is marked
+    QVERIFY(isMarkedUsed(f->MenuCar6));
+    QVERIFY(!f->BotFP->isVisible());
+    // A double click on a list of the degree opens nothing.
+    doubleClickRow(f->ListSel, 0);
+    QCOMPARE(f->selectedDegree(), j);
+    click(f->MenuCar7);
+    QCOMPARE(f->ListSel->count(), catalog().degreeCount);
+    QVERIFY(f->ComSelCar->isVisible());
+    doubleClickRow(f->ListSel, row);
+    QVERIFY(isMarkedUsed(f->MenuCar1));  // used buttons stay marked for the next degree
+    click(f->MenuCar8);
+    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(!f->PanelCar->isVisible());
+    QVERIFY(!f->PanelSel->isVisible());
+    QCOMPARE(f->ListSel->count(), 0);
+}
+
+void DegreesFormTest::backButtonsReturnToTheMenuAndTheScene() {
+    openAllDegrees();
+    TForm1* f = form();
+    QTest::mouseClick(f->BitRetroSelCar, Qt::LeftButton);
+    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(!f->ListSel->isVisible());
+    QVERIFY(!f->BitRetroSelCar->isVisible());
+    click(f->menui5);
+    QVERIFY(!f->isVisible());
+    QVERIFY(scene()->isVisible());
+    // Coming back through the door starts from the menu again, the list top reset.
+    enterDegreeMenu();
+    QCOMPARE(f->listTop(), 0);
+}
+
+void DegreesFormTest::madridOnTheMapListsItsUniversitiesAndTheirDegrees() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    click(f->MenuCarUni3);
+    QLabel* mapa = f->regionMap().mapa;
+    QVERIFY(mapa->isVisible());
+    QVERIFY(f->BotRetroceder->isVisible());
+    const QPoint madrid = pixelOfCommunity(13);
+    QVERIFY(!madrid.isNull());
+    movePointer(mapa, madrid);
+    QLabel* panel = f->regionMap().PanelMapa;
+    QVERIFY(panel->isVisible());
+    const std::string name = communityHint(f->data().geography, 13);
+    QCOMPARE(panel->text(), toQt(name));
+    QCOMPARE(mapa->toolTip(), toQt(name));
+    QCOMPARE(panel->pos(), madrid);
+    QTest::mouseClick(mapa, Qt::LeftButton, {}, madrid);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!mapa->isVisible());
+    QVERIFY(f->ListComunidad->isVisible());
+    const auto places = region_map::universityPlaces(f->data().geography, 13);
+    QCOMPARE(f->ListComunidad->count(), static_cast<int>(places.size()));
+    // The first university that teaches something.
+    int entry = 0;
+    while (universityDegreeRows(catalog(), places[static_cast<std::size_t>(entry)]).size() == 0)
+        ++entry;
+    clickRow(f->ListComunidad, entry);
+    const ListRows rows = universityDegreeRows(catalog(), places[static_cast<std::size_t>(entry)]);
+    QCOMPARE(rowsOf(f->ListSel), expected(rows.rows));
+    QVERIFY(f->ListSel->item(0)->text().size() == 49);
+    QCOMPARE(f->PanelSelTit->text(), f->ListComunidad->item(entry)->text());
+    QVERIFY(f->BotIntUni->isVisible());
+    QVERIFY(f->BotImprimir->isVisible());
+    QTest::mouseClick(f->BotIntUni, Qt::LeftButton);  // no browser in the tests
+    // Back: from the degrees of the university to the map, then to the menu.
+    click(f->BotRetroceder);
+    QVERIFY(mapa->isVisible());
+    QVERIFY(!f->ListComunidad->isVisible());
+    QVERIFY(!f->PanelSel->isVisible());
+    click(f->BotRetroceder);
+    QVERIFY(!mapa->isVisible());
+    QVERIFY(f->PanelMenu->isVisible());
+    // Again, and a double click on a degree of a university opens it.
+    click(f->MenuCarUni3);
+    movePointer(mapa, madrid);
+    QTest::mouseClick(mapa, Qt::LeftButton, {}, madrid);
+    clickRow(f->ListComunidad, entry);
+    doubleClickRow(f->ListSel, rows.size() - 1);
+    QCOMPARE(f->selectedDegree(), rows.degreeAt(rows.size() - 1));
+    QVERIFY(!f->ListComunidad->isVisible());
+    QVERIFY(!f->BotRetroceder->isVisible());
+    QVERIFY(f->PanelCar->isVisible());
+}
+
+void DegreesFormTest::doubleDegreesByDegreeShowRedUniversities() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    click(f->MenuCarUniDoble);
+    const auto degrees = degreesWithDoubles(catalog(), f->data().doubles);
+    QCOMPARE(f->ListComunidad->count(), static_cast<int>(degrees.size()));
+    clickRow(f->ListComunidad, 0);
+    QVERIFY(f->listSel2->isVisible());
+    QVERIFY(!f->ListSel->isVisible());
+    QCOMPARE(f->PanelSelTit->text(), toQt(doubleDegreesOfDegreeHeading(texts())));
+    QCOMPARE(f->LabelSeleccion->text(), toQt(doubleDegreesOfDegreeCaption(texts())));
+    const auto lines = doubleDegreesOfDegree(catalog(), f->data().doubles, degrees[0]);
+    const QStringList shown = f->listSel2->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(shown.size(), static_cast<int>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        QCOMPARE(shown[static_cast<int>(i)].trimmed(), toQt(lines[i].text).trimmed());
+    QVERIFY(f->listSel2->toHtml().contains(QStringLiteral("#ff0000")));
+    click(f->BotRetroceder);
+    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(!f->listSel2->isVisible());
+    QVERIFY(!f->ListComunidad->isVisible());
+}
+
+void DegreesFormTest::doubleDegreesByUniversityFromTheMap() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    click(f->MenuCarUniDoble2);
+    QLabel* mapa = f->regionMap().mapa;
+    const QPoint madrid = pixelOfCommunity(13);
+    movePointer(mapa, madrid);
+    QTest::mouseClick(mapa, Qt::LeftButton, {}, madrid);
+    const auto groups = region_map::doubleDegreeGroups(f->data().doubles, 13);
+    QVERIFY(!groups.empty());
+    QCOMPARE(f->ListComunidad->count(), static_cast<int>(groups.size()));
+    clickRow(f->ListComunidad, 0);
+    QCOMPARE(rowsOf(f->ListSel),
+             expected(doubleDegreesOfUniversity(catalog(), f->data().doubles, groups[0], texts())));
+    QCOMPARE(f->PanelSelTit->text(), toQt(texts()[242]));
+    // Back first returns to the map, then to the menu.
+    click(f->BotRetroceder);
+    QVERIFY(mapa->isVisible());
+    click(f->BotRetroceder);
+    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(!mapa->isVisible());
+}
+
+void DegreesFormTest::otherStudiesListTheirText() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    click(f->menui4);
+    QCOMPARE(f->ListComunidad->count(), catalog().otherCount);
+    QVERIFY(!f->BotImprimir->isVisible());
+    clickRow(f->ListComunidad, 0);
+    QVERIFY(f->BotImprimir->isVisible());
+    QCOMPARE(rowsOf(f->ListSel), expected(catalog().otherStudyRows(1)));
+    QCOMPARE(f->PanelSelTit->text(), toQt(texts()[312]));
+    click(f->BotRetroceder);
+    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(!f->ListComunidad->isVisible());
+}
+
+void DegreesFormTest::closingAsksAndNoKeepsTheForm() {
+    enterDegreeMenu();
+    QString asked;
+    whenDialogOpens([&asked](TForm4* dialog) {
+        asked = dialog->LabelNombre->text();
+        QTest::mouseClick(dialog->ShadowNo, Qt::LeftButton);
+    });
+    QVERIFY(!form()->close());
+    QVERIFY(form()->isVisible());
+    QCOMPARE(asked, toQt(texts().trimmed(49)));
+    QVERIFY(!started_->program->terminateRequested());
+}
+
+void DegreesFormTest::doorsThreeAndEightShowTheirFaces() {
+    scene()->launch(3);
+    TForm1* f = form();
+    QVERIFY(f->PanelFP->isVisible());
+    QVERIFY(!f->PanelMenu->isVisible());
+    click(f->menuFP3);
+    QVERIFY(!f->isVisible());
+    QVERIFY(scene()->isVisible());
+    scene()->launch(8);
+    QVERIFY(f->Panelcon->isVisible());
+    QVERIFY(!f->Panelinicio->isVisible());
+    click(f->MenuRetroCon);
+    QVERIFY(scene()->isVisible());
+    QVERIFY(f->Panelinicio->isVisibleTo(f));
+}
+
+QTEST_MAIN(DegreesFormTest)
+#include "degrees_form_test.moc"

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTextEdit>
 #include <QtTest>
 #include <functional>
@@ -104,6 +105,8 @@ class DegreesFormTest : public QObject {
     void doubleDegreesByDegreeShowRedUniversities();
     void doubleDegreesByUniversityFromTheMap();
     void otherStudiesListTheirText();
+    void comarcaMapOpensTheFinerListWhoseFifthEntryIsInert();
+    void areaMapNamesTheAreaInAWidePanel();
     void closingAsksAndNoKeepsTheForm();
     void doorsThreeAndEightShowTheirFaces();
 
@@ -117,6 +120,7 @@ class DegreesFormTest : public QObject {
     void enterDegreeMenu();
     void openAllDegrees();
     QPoint pixelOfCommunity(int community) const;
+    QPoint pixelWhere(const std::function<bool(int, int)>& found) const;
 
     std::unique_ptr<ProgramFolder> folder_;
     std::unique_ptr<StartedProgram> started_;
@@ -148,12 +152,16 @@ void DegreesFormTest::openAllDegrees() {
     QVERIFY(form()->ListSel->isVisible());
 }
 
+QPoint DegreesFormTest::pixelWhere(const std::function<bool(int, int)>& found) const {
+    for (int x = 1; x <= RegionGrids::kColumns; ++x)
+        for (int y = 1; y <= RegionGrids::kDistrictRows; ++y)
+            if (found(x, y)) return {x, y};
+    return {};
+}
+
 QPoint DegreesFormTest::pixelOfCommunity(int community) const {
     const RegionGrids& grids = *started_->program->state().regions;
-    for (int x = 1; x <= RegionGrids::kColumns; ++x)
-        for (int y = 1; y <= RegionGrids::kCommunityRows; ++y)
-            if (grids.communityAt(x, y) == community) return {x, y};
-    return {};
+    return pixelWhere([&](int x, int y) { return grids.communityAt(x, y) == community; });
 }
 
 void DegreesFormTest::doorOneShowsTheDegreeMenuWithItsHelp() {
@@ -404,6 +412,64 @@ void DegreesFormTest::otherStudiesListTheirText() {
     click(f->BotRetroceder);
     QVERIFY(f->PanelMenu->isVisible());
     QVERIFY(!f->ListComunidad->isVisible());
+}
+
+void DegreesFormTest::comarcaMapOpensTheFinerListWhoseFifthEntryIsInert() {
+    enterDegreeMenu();
+    RegionMap& map = form()->regionMap();
+    const RegionGrids& grids = *started_->program->state().regions;
+    map.mapac->show();
+    QSignalSpy chosen(&map, &RegionMap::comarcaChosen);
+    const QPoint other = pixelWhere([&](int x, int y) {
+        const int c = grids.comarcaAt(x, y);
+        return c != 0 && c != kComarcaWithList;
+    });
+    QVERIFY(!other.isNull());
+    movePointer(map.mapac, other);
+    QCOMPARE(map.PanelMapa->pos(), other + QPoint(0, 60));
+    QTest::mouseClick(map.mapac, Qt::LeftButton, {}, other);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.takeFirst().at(0).toInt(), grids.comarcaAt(other.x(), other.y()));
+
+    const QPoint barcelones =
+        pixelWhere([&](int x, int y) { return grids.comarcaAt(x, y) == kComarcaWithList; });
+    QVERIFY(!barcelones.isNull());
+    movePointer(map.mapac, barcelones);
+    QCOMPARE(map.PanelMapa->text(),
+             toQt(TrimRight(comarcaName(form()->data().geography, kComarcaWithList))));
+    QTest::mouseClick(map.mapac, Qt::LeftButton, {}, barcelones);
+    QCOMPARE(chosen.count(), 0);
+    QVERIFY(map.listBarcelona->isVisible());
+    QVERIFY(map.BotCerrar->isVisible());
+    QCOMPARE(map.listBarcelona->count(),
+             static_cast<int>(form()->data().geography.listBarcelona.size()));
+    clickRow(map.listBarcelona, 4);
+    QCOMPARE(chosen.count(), 0);
+    clickRow(map.listBarcelona, 1);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.takeFirst().at(0).toInt(), 43);
+    QTest::mouseClick(map.BotCerrar, Qt::LeftButton);
+    QVERIFY(!map.listBarcelona->isVisible());
+    QVERIFY(!map.BotCerrar->isVisible());
+}
+
+void DegreesFormTest::areaMapNamesTheAreaInAWidePanel() {
+    enterDegreeMenu();
+    RegionMap& map = form()->regionMap();
+    const RegionGrids& grids = *started_->program->state().regions;
+    map.mapam->show();
+    QSignalSpy chosen(&map, &RegionMap::areaChosen);
+    const QPoint area = pixelWhere([&](int x, int y) { return grids.areaAt(x, y) != 0; });
+    QVERIFY(!area.isNull());
+    const int k = grids.areaAt(area.x(), area.y());
+    movePointer(map.mapam, area);
+    QCOMPARE(map.PanelMapa->text(), toQt(areaHint(form()->data().geography, k)));
+    QCOMPARE(map.PanelMapa->width(), 250);
+    QCOMPARE(map.mapam->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(map.mapam, Qt::LeftButton, {}, area);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(map.selection().area, k);
+    QVERIFY(!map.PanelMapa->isVisible());
 }
 
 void DegreesFormTest::closingAsksAndNoKeepsTheForm() {

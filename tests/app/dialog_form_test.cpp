@@ -19,18 +19,6 @@ using namespace rumbelo::testing;
 
 namespace {
 
-// Runs `act` on the shared dialog once it is open and modal.
-void whenDialogOpens(std::function<void(TForm4*)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            whenDialogOpens(act);
-            return;
-        }
-        act(dialog);
-    });
-}
-
 void click(QWidget* dialog, const char* name) {
     auto* button = dialog->findChild<QPushButton*>(QLatin1String(name));
     QVERIFY(button && button->isVisible());

@@ -1,9 +1,12 @@
 #include "program_fixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QTimer>
 #include <filesystem>
 
+#include "app/aviso.h"
 #include "app/school_profile.h"
 #include "common/text/cp1252.h"
 
@@ -81,6 +84,18 @@ std::unique_ptr<StartedProgram> startOn(const QString& folder, std::vector<std::
     options.splash = false;
     started->program = startProgram(std::move(options));
     return started;
+}
+
+// Runs `act` on the shared dialog once it is open and modal.
+void whenDialogOpens(std::function<void(TForm4*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            whenDialogOpens(act);
+            return;
+        }
+        act(dialog);
+    });
 }
 
 }  // namespace rumbelo::testing

@@ -3,10 +3,15 @@
 // linked in, and small stand-ins crafted for the start-up files the build has not made yet.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
 #include "support/temp_folder.h"
+
+namespace rumbelo {
+class TForm4;
+}
 
 namespace rumbelo::testing {
 
@@ -45,6 +50,10 @@ struct StartedProgram {
     ScriptedQuestions questions{false};
     std::unique_ptr<Program> program;
 };
+
+// Runs `act` on the shared dialog once it is open and modal (call it before the code
+// that opens the dialog).
+void whenDialogOpens(std::function<void(TForm4*)> act);
 
 // Starts the program on a folder offscreen: no splash, a fixed 800x600 screen.
 std::unique_ptr<StartedProgram> startOn(const QString& folder,

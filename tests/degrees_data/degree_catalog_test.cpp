@@ -6,17 +6,12 @@
 #include "common/text/fixed_text.h"
 #include "common/texts/interface_texts.h"
 #include "degrees/data/degree_catalog.h"
-#include "support/temp_folder.h"
+#include "support/data_folder.h"
 
 namespace rumbelo::degrees {
 namespace {
 
-struct Folder {
-    testing::TempFolder dir;
-    RecordingSink sink;
-    bool aborted = false;
-    DataFiles files{dir.path(), sink, aborted};
-};
+using Folder = testing::DataFolder;
 
 int kindOf(const std::string& name) {
     return degreeKind(padTo(name, 60));

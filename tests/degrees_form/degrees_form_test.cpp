@@ -77,18 +77,6 @@ void movePointer(QWidget* widget, QPoint at) {
     QApplication::sendEvent(widget, &move);
 }
 
-// Runs `act` on the shared dialog once it is open and modal.
-void whenDialogOpens(std::function<void(TForm4*)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            whenDialogOpens(act);
-            return;
-        }
-        act(dialog);
-    });
-}
-
 }  // namespace
 
 class DegreesFormTest : public QObject {

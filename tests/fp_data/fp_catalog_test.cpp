@@ -4,17 +4,12 @@
 
 #include "common/texts/interface_texts.h"
 #include "degrees/data/fp_catalog.h"
-#include "support/temp_folder.h"
+#include "support/data_folder.h"
 
 namespace rumbelo::degrees {
 namespace {
 
-struct Folder {
-    testing::TempFolder dir;
-    RecordingSink sink;
-    bool aborted = false;
-    DataFiles files{dir.path(), sink, aborted};
-};
+using Folder = testing::DataFolder;
 
 // "FP" with three families; the last two start at lines 4 and 7, and the file ends at 9.
 const std::vector<std::string> kThreeFamilies = {

@@ -121,8 +121,8 @@ TEST(FpCompiler, MovingAFixedRequirementIsAnErrorAtItsLine) {
     compileTexts(c.ctx);
     EXPECT_TRUE(anyErrorContains(
         c.ctx.diag, "fp/requisitos.tsv:3: the cabecera requirement must be entry 1, not 2"));
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "fp/requisitos.tsv:10: the ruta1 requirement must be entry 8"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag,
+                                 "fp/requisitos.tsv:10: the ruta1 requirement must be entry 8"));
 }
 
 TEST(FpCompiler, ASecondGroupFamilyBeforeAFirstGroupOneIsRefused) {

@@ -3,17 +3,12 @@
 
 #include "common/texts/interface_texts.h"
 #include "degrees/data/interest_catalog.h"
-#include "support/temp_folder.h"
+#include "support/data_folder.h"
 
 namespace rumbelo::degrees {
 namespace {
 
-struct Folder {
-    testing::TempFolder dir;
-    RecordingSink sink;
-    bool aborted = false;
-    DataFiles files{dir.path(), sink, aborted};
-};
+using Folder = testing::DataFolder;
 
 // One record of datgru with the given rows (row g = group g).
 std::string groupRecord(const std::vector<std::vector<int>>& rows) {

@@ -23,26 +23,25 @@ std::optional<std::vector<std::string>> loadLines(DataFiles& files, const std::s
     return lines;
 }
 
-int fillPadded(DataFiles& files, const std::string& name, FixedTable& table, int w) {
+// Entry 0 = the name as opened, entry k = line k as `shape` makes it. Returns the count.
+template <typename Shape>
+int fillTable(DataFiles& files, const std::string& name, FixedTable& table, Shape shape) {
     table.clear();
     table.set(0, name);
     const auto lines = loadLines(files, name, table.capacity());
     if (!lines) return 0;
     int k = 0;
     for (const auto& line : *lines)
-        table.set(++k, padTo(line, w));
+        table.set(++k, shape(line));
     return k;
 }
 
+int fillPadded(DataFiles& files, const std::string& name, FixedTable& table, int w) {
+    return fillTable(files, name, table, [w](const std::string& line) { return padTo(line, w); });
+}
+
 int fillRaw(DataFiles& files, const std::string& name, FixedTable& table) {
-    table.clear();
-    table.set(0, name);
-    const auto lines = loadLines(files, name, table.capacity());
-    if (!lines) return 0;
-    int k = 0;
-    for (const auto& line : *lines)
-        table.set(++k, line);
-    return k;
+    return fillTable(files, name, table, [](const std::string& line) { return line; });
 }
 
 }  // namespace
@@ -130,14 +129,8 @@ int ReadPlaceList(DataFiles& files, const std::string& name, PlaceList& places) 
 }
 
 int ReadCommunityInfo(DataFiles& files, const std::string& name, LineTable& table) {
-    table.clear();
-    table.set(0, name);
-    const auto lines = loadLines(files, name, table.capacity());
-    if (!lines) return 0;
-    int k = 0;
-    for (const auto& line : *lines)
-        table.set(++k, TrimRight(cols(line, 15, 114)));
-    return k;
+    return fillTable(files, name, table,
+                     [](const std::string& line) { return TrimRight(cols(line, 15, 114)); });
 }
 
 int ReadZoneFile(DataFiles& files, const std::string& name, ZoneTable& zone) {
@@ -276,13 +269,7 @@ std::optional<std::vector<std::string>> ReadRecords(DataFiles& files, const std:
 }
 
 void ReadTextsFile(DataFiles& files, const std::string& name, TextTable& table) {
-    table.clear();
-    table.set(0, name);
-    const auto lines = loadLines(files, name, table.capacity());
-    if (!lines) return;
-    int k = 0;
-    for (const auto& line : *lines)
-        table.set(++k, TrimRight(line));
+    fillTable(files, name, table, [](const std::string& line) { return TrimRight(line); });
 }
 
 }  // namespace rumbelo

@@ -1,5 +1,6 @@
 #include "app/qt_messages.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 #include "common/qt_text.h"
@@ -16,8 +17,14 @@ void MessageBoxSink::beep() {
 }
 
 bool MessageBoxQuestions::askYesNo(const QString& text) {
-    return QMessageBox::question(nullptr, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No);
+    const auto caption = [this](int k, const char* fallback) {
+        const QString own = toQt(texts_.trimmed(k));
+        return own.isEmpty() ? QString::fromUtf8(fallback) : own;
+    };
+    box.button(QMessageBox::Yes)->setText(caption(141, "Sí"));
+    box.button(QMessageBox::No)->setText(caption(140, "No"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace rumbelo

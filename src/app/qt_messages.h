@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "common/messages.h"
+#include "common/texts/interface_texts.h"
 
 class QWidget;
 
@@ -22,9 +23,15 @@ class Questions {
     virtual bool askYesNo(const QString& text) = 0;
 };
 
+// Its buttons carry the program's own yes and no (interface texts 141 and 140), so the
+// question reads in the pupil's language whatever the system's.
 class MessageBoxQuestions : public Questions {
   public:
+    explicit MessageBoxQuestions(const InterfaceTexts& texts) : texts_(texts) {}
     bool askYesNo(const QString& text) override;
+
+  private:
+    const InterfaceTexts& texts_;
 };
 
 }  // namespace rumbelo

@@ -20,13 +20,13 @@ Program::Program(StartOptions options)
         ownMessages_ = std::make_unique<MessageBoxSink>();
         messages = ownMessages_.get();
     }
+    state_ = std::make_unique<ProgramState>(folder_.toStdString(), *messages);
     questions_ = options.questions;
     if (!questions_) {
-        ownQuestions_ = std::make_unique<MessageBoxQuestions>();
+        ownQuestions_ = std::make_unique<MessageBoxQuestions>(state_->texts);
         questions_ = ownQuestions_.get();
     }
     displayModes_ = options.displayModes ? std::move(options.displayModes) : makeDisplayModes();
-    state_ = std::make_unique<ProgramState>(folder_.toStdString(), *messages);
 }
 
 Program::~Program() {

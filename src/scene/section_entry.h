@@ -9,6 +9,12 @@ class SceneDoorEntry {
   public:
     virtual ~SceneDoorEntry() = default;
     virtual void enterFromSceneDoor(int sectionNumber) = 0;
+    // A door whose view the form cannot show yet opens nothing: the pupil stays in the scene
+    // rather than facing an empty panel.
+    virtual bool opensDoor(int sectionNumber) const {
+        (void)sectionNumber;
+        return true;
+    }
 };
 
 }  // namespace rumbelo

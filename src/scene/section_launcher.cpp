@@ -16,8 +16,10 @@ bool launchSection(Program& program, Tform0& scene, int section) {
     QWidget* form = program.form(
         QString::fromLatin1(target->form.data(), static_cast<qsizetype>(target->form.size())));
     if (!form) return false;
+    auto* entry = dynamic_cast<SceneDoorEntry*>(form);
+    if (entry && !entry->opensDoor(section)) return false;
     if (section == 11) program.state().assistantFlag = true;
-    if (auto* entry = dynamic_cast<SceneDoorEntry*>(form)) entry->enterFromSceneDoor(section);
+    if (entry) entry->enterFromSceneDoor(section);
     if (target->modal) {
         if (auto* dialog = qobject_cast<QDialog*>(form)) {
             dialog->exec();

@@ -96,7 +96,7 @@ class DegreesFormTest : public QObject {
     void comarcaMapOpensTheFinerListWhoseFifthEntryIsInert();
     void areaMapNamesTheAreaInAWidePanel();
     void closingAsksAndNoKeepsTheForm();
-    void doorsThreeAndEightShowTheirFaces();
+    void doorsThreeAndEightOpenNothingYet();
 
   private:
     TForm1* form() const {
@@ -473,20 +473,17 @@ void DegreesFormTest::closingAsksAndNoKeepsTheForm() {
     QVERIFY(!started_->program->terminateRequested());
 }
 
-void DegreesFormTest::doorsThreeAndEightShowTheirFaces() {
-    scene()->launch(3);
-    TForm1* f = form();
-    QVERIFY(f->PanelFP->isVisible());
-    QVERIFY(!f->PanelMenu->isVisible());
-    click(f->menuFP3);
-    QVERIFY(!f->isVisible());
-    QVERIFY(scene()->isVisible());
-    scene()->launch(8);
-    QVERIFY(f->Panelcon->isVisible());
-    QVERIFY(!f->Panelinicio->isVisible());
-    click(f->MenuRetroCon);
-    QVERIFY(scene()->isVisible());
-    QVERIFY(f->Panelinicio->isVisibleTo(f));
+void DegreesFormTest::doorsThreeAndEightOpenNothingYet() {
+    // Until the higher-FP and questionnaire faces exist, their doors leave the pupil in the
+    // scene instead of showing an empty panel.
+    for (int door : {3, 8}) {
+        scene()->launch(door);
+        QVERIFY(!form()->isVisible());
+        QVERIFY(scene()->isVisible());
+    }
+    scene()->launch(1);
+    QVERIFY(form()->isVisible());
+    QVERIFY(form()->PanelMenu->isVisible());
 }
 
 QTEST_MAIN(DegreesFormTest)

@@ -41,6 +41,9 @@ class TForm1 : public QWidget, public SceneDoorEntry {
 
     // Doors: 1 the degree menu, 3 the higher-FP menu, 8 the questionnaire face.
     void enterFromSceneDoor(int section) override;
+    // Door 1 only, for now: the higher-FP face (door 3) and the questionnaire face (door 8)
+    // open their doors once they are built.
+    bool opensDoor(int section) const override { return section == 1; }
 
     const degrees::DegreesFormData& data() const { return *data_; }
     RegionMap& regionMap() { return *regionMap_; }

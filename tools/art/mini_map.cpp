@@ -52,40 +52,38 @@ QRectF mapRect(const WorldRect& r) {
 }  // namespace
 
 QImage miniMap(const ThemeArt& art) {
-    QImage image = canvas(kMiniMapWidth, kMiniMapHeight);
-    QPainter p;
-    beginPainter(p, image);
-    const QColor paper = art.style().colour(QStringLiteral("map.paper"));
-    const QColor ink = art.style().colour(QStringLiteral("map.ink"));
-    const QColor door = art.style().colour(QStringLiteral("map.door"));
-    QRectF frame(0.5, 0.5, kMiniMapWidth - 1, kMiniMapHeight - 1);
-    p.setPen(QPen(shade(ink, 0.8), 1));
-    p.setBrush(paper);
-    p.drawRoundedRect(frame, 5, 5);
-    p.setClipRect(frame.adjusted(2, 2, -2, -2));
-    // The rooms: entrance hall, first corridor, upper hall.
-    p.setPen(Qt::NoPen);
-    p.setBrush(shade(paper, 1.12));
-    for (const WorldRect& room : kRooms)
-        p.drawRect(mapRect(room));
-    p.setBrush(ink);
-    for (const WallRow& row : kRows) {
-        for (const auto& [from, to] : row.runs)
-            p.drawRect(mapRect({from, row.top + 230, to - from, 110}));
-    }
-    for (const WorldRect& wall : kSideWalls)
-        p.drawRect(mapRect({wall.x + kSidePlinth, wall.y, kSideWidth - 2.0 * kSidePlinth, wall.h}));
-    p.setBrush(door);
-    for (double x : kTopDoors)
-        p.drawRect(mapRect({x + 10, -1331 + 200, 145, 100}));
-    for (double x : kBottomDoors)
-        p.drawRect(mapRect({x + 10, -808 + 200, 145, 100}));
-    p.setClipping(false);
-    p.setPen(QPen(shade(ink, 0.6), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(frame, 5, 5);
-    p.end();
-    return image;
+    return paintedCanvas(kMiniMapWidth, kMiniMapHeight, [&](QPainter& p) {
+        const QColor paper = art.style().colour(QStringLiteral("map.paper"));
+        const QColor ink = art.style().colour(QStringLiteral("map.ink"));
+        const QColor door = art.style().colour(QStringLiteral("map.door"));
+        QRectF frame(0.5, 0.5, kMiniMapWidth - 1, kMiniMapHeight - 1);
+        p.setPen(QPen(shade(ink, 0.8), 1));
+        p.setBrush(paper);
+        p.drawRoundedRect(frame, 5, 5);
+        p.setClipRect(frame.adjusted(2, 2, -2, -2));
+        // The rooms: entrance hall, first corridor, upper hall.
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade(paper, 1.12));
+        for (const WorldRect& room : kRooms)
+            p.drawRect(mapRect(room));
+        p.setBrush(ink);
+        for (const WallRow& row : kRows) {
+            for (const auto& [from, to] : row.runs)
+                p.drawRect(mapRect({from, row.top + 230, to - from, 110}));
+        }
+        for (const WorldRect& wall : kSideWalls)
+            p.drawRect(
+                mapRect({wall.x + kSidePlinth, wall.y, kSideWidth - 2.0 * kSidePlinth, wall.h}));
+        p.setBrush(door);
+        for (double x : kTopDoors)
+            p.drawRect(mapRect({x + 10, -1331 + 200, 145, 100}));
+        for (double x : kBottomDoors)
+            p.drawRect(mapRect({x + 10, -808 + 200, 145, 100}));
+        p.setClipping(false);
+        p.setPen(QPen(shade(ink, 0.6), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(frame, 5, 5);
+    });
 }
 
 }  // namespace rumbelo::art

@@ -101,6 +101,15 @@ void beginPainter(QPainter& p, QImage& image) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+QImage paintedCanvas(int width, int height, const std::function<void(QPainter&)>& paint) {
+    QImage image = canvas(width, height);
+    QPainter p;
+    beginPainter(p, image);
+    paint(p);
+    p.end();
+    return image;
+}
+
 void floorShadow(QPainter& p, const QRectF& rect, int alpha) {
     QRadialGradient g(rect.center(), rect.width() / 2);
     g.setColorAt(0, QColor(0, 0, 0, alpha));

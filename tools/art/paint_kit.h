@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdint>
+#include <functional>
 
 namespace rumbelo::art {
 
@@ -35,6 +36,8 @@ QColor withAlpha(const QColor& c, int alpha);
 // A transparent ARGB canvas and a painter on it with antialiasing on.
 QImage canvas(int width, int height);
 void beginPainter(QPainter& p, QImage& image);
+// Both at once: a transparent canvas that `paint` draws on with that painter.
+QImage paintedCanvas(int width, int height, const std::function<void(QPainter&)>& paint);
 
 // A soft shadow ellipse on the floor under a figure.
 void floorShadow(QPainter& p, const QRectF& rect, int alpha);

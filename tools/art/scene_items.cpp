@@ -28,151 +28,136 @@ void topEdge(QPainter& p, const QRectF& top) {
 // left open (transparent), framed by pillars, or empty.
 QImage wallPiece(const ThemeArt& art, int width, int capDepth, int faceHeight, int passageLeft,
                  int passageRight) {
-    QImage image = canvas(width, capDepth + faceHeight);
-    QPainter p;
-    beginPainter(p, image);
-    const bool passage = passageRight > passageLeft;
-    auto solidRuns = [&](auto paint) {
-        if (!passage) {
-            paint(0.0, double(width));
-        } else {
-            paint(0.0, double(passageLeft));
-            paint(double(passageRight), double(width));
+    return paintedCanvas(width, capDepth + faceHeight, [&](QPainter& p) {
+        const bool passage = passageRight > passageLeft;
+        auto solidRuns = [&](auto paint) {
+            if (!passage) {
+                paint(0.0, double(width));
+            } else {
+                paint(0.0, double(passageLeft));
+                paint(double(passageRight), double(width));
+            }
+        };
+        if (capDepth > 0) {
+            solidRuns([&](double l, double r) {
+                const QRectF top(l, 0, r - l, capDepth);
+                p.save();
+                p.setClipRect(top);
+                art.paintWallTop(p, top, true);
+                topEdge(p, top);
+                p.restore();
+            });
         }
-    };
-    if (capDepth > 0) {
-        solidRuns([&](double l, double r) {
-            const QRectF top(l, 0, r - l, capDepth);
-            p.save();
-            p.setClipRect(top);
-            art.paintWallTop(p, top, true);
-            topEdge(p, top);
-            p.restore();
-        });
-    }
-    if (faceHeight > 0) {
-        solidRuns([&](double l, double r) {
-            const QRectF face(l, capDepth, r - l, faceHeight);
-            p.save();
-            p.setClipRect(face);
-            art.paintWallFace(p, face);
-            faceShading(p, face);
-            p.restore();
-        });
-        const double top = capDepth;
-        art.paintPillar(p, QRectF(0, top, kPillar, faceHeight));
-        art.paintPillar(p, QRectF(width - kPillar, top, kPillar, faceHeight));
+        if (faceHeight > 0) {
+            solidRuns([&](double l, double r) {
+                const QRectF face(l, capDepth, r - l, faceHeight);
+                p.save();
+                p.setClipRect(face);
+                art.paintWallFace(p, face);
+                faceShading(p, face);
+                p.restore();
+            });
+            const double top = capDepth;
+            art.paintPillar(p, QRectF(0, top, kPillar, faceHeight));
+            art.paintPillar(p, QRectF(width - kPillar, top, kPillar, faceHeight));
+            if (passage) {
+                art.paintPillar(p, QRectF(passageLeft - 2 * kPillar, top, 2 * kPillar, faceHeight));
+                art.paintPillar(p, QRectF(passageRight, top, 2 * kPillar, faceHeight));
+            }
+        }
+        if (passage && capDepth > 0) {
+            // The cap's cut ends beside the gap, in shadow.
+            for (int x : {passageLeft - 4, passageRight}) {
+                p.fillRect(QRectF(x, 0, 4, capDepth), QColor(0, 0, 0, 60));
+            }
+        }
         if (passage) {
-            art.paintPillar(p, QRectF(passageLeft - 2 * kPillar, top, 2 * kPillar, faceHeight));
-            art.paintPillar(p, QRectF(passageRight, top, 2 * kPillar, faceHeight));
+            // Nothing of the pillars' trims may spill into the passage: the character walks there.
+            p.setCompositionMode(QPainter::CompositionMode_Clear);
+            p.fillRect(QRect(passageLeft, 0, passageRight - passageLeft, capDepth + faceHeight),
+                       Qt::transparent);
         }
-    }
-    if (passage && capDepth > 0) {
-        // The cap's cut ends beside the gap, in shadow.
-        for (int x : {passageLeft - 4, passageRight}) {
-            p.fillRect(QRectF(x, 0, 4, capDepth), QColor(0, 0, 0, 60));
-        }
-    }
-    if (passage) {
-        // Nothing of the pillars' trims may spill into the passage: the character walks there.
-        p.setCompositionMode(QPainter::CompositionMode_Clear);
-        p.fillRect(QRect(passageLeft, 0, passageRight - passageLeft, image.height()),
-                   Qt::transparent);
-    }
-    p.end();
-    return image;
+    });
 }
 
 // A side wall seen from above: its top between two low plinths. "lateralPaso" keeps only the
 // rounded end of the wall above and leaves the rest open for the character to walk through.
 QImage sideWall(const ThemeArt& art, int height, bool passage) {
-    QImage image = canvas(kSideWidth, height);
-    QPainter p;
-    beginPainter(p, image);
-    const QRectF core(kSidePlinth, 0, kSideWidth - 2 * kSidePlinth, height);
-    if (passage) {
-        const QRectF end(core.left(), 0, core.width(), 22);
-        QPainterPath rounded;
-        rounded.moveTo(end.topLeft());
-        rounded.lineTo(end.topRight());
-        rounded.lineTo(end.right(), end.top() + 6);
-        rounded.quadTo(end.right(), end.bottom(), end.right() - 16, end.bottom());
-        rounded.lineTo(end.left() + 16, end.bottom());
-        rounded.quadTo(end.left(), end.bottom(), end.left(), end.top() + 6);
-        rounded.closeSubpath();
+    return paintedCanvas(kSideWidth, height, [&](QPainter& p) {
+        const QRectF core(kSidePlinth, 0, kSideWidth - 2 * kSidePlinth, height);
+        if (passage) {
+            const QRectF end(core.left(), 0, core.width(), 22);
+            QPainterPath rounded;
+            rounded.moveTo(end.topLeft());
+            rounded.lineTo(end.topRight());
+            rounded.lineTo(end.right(), end.top() + 6);
+            rounded.quadTo(end.right(), end.bottom(), end.right() - 16, end.bottom());
+            rounded.lineTo(end.left() + 16, end.bottom());
+            rounded.quadTo(end.left(), end.bottom(), end.left(), end.top() + 6);
+            rounded.closeSubpath();
+            p.save();
+            p.setClipPath(rounded);
+            art.paintWallTop(p, QRectF(core.left(), 0, core.width(), height), false);
+            p.restore();
+            p.setPen(QPen(QColor(0, 0, 0, 90), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(rounded);
+            return;
+        }
+        for (const QRectF plinth : {QRectF(0, 0, kSidePlinth, height),
+                                    QRectF(kSideWidth - kSidePlinth, 0, kSidePlinth, height)}) {
+            // A low step of the same stone, in the wall's shadow.
+            p.save();
+            p.setClipRect(plinth);
+            art.paintWallTop(p, QRectF(plinth.left() - 40, 0, plinth.width() + 80, height), false);
+            p.fillRect(plinth, QColor(0, 0, 0, 85));
+            p.restore();
+        }
         p.save();
-        p.setClipPath(rounded);
-        art.paintWallTop(p, QRectF(core.left(), 0, core.width(), height), false);
+        p.setClipRect(core);
+        art.paintWallTop(p, core, false);
         p.restore();
-        p.setPen(QPen(QColor(0, 0, 0, 90), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(rounded);
-        p.end();
-        return image;
-    }
-    for (const QRectF plinth : {QRectF(0, 0, kSidePlinth, height),
-                                QRectF(kSideWidth - kSidePlinth, 0, kSidePlinth, height)}) {
-        // A low step of the same stone, in the wall's shadow.
-        p.save();
-        p.setClipRect(plinth);
-        art.paintWallTop(p, QRectF(plinth.left() - 40, 0, plinth.width() + 80, height), false);
-        p.fillRect(plinth, QColor(0, 0, 0, 85));
-        p.restore();
-    }
-    p.save();
-    p.setClipRect(core);
-    art.paintWallTop(p, core, false);
-    p.restore();
-    // The wall's edges: light on the left, shadow on the right.
-    p.fillRect(QRectF(core.left(), 0, 3, height), QColor(255, 255, 255, 70));
-    p.fillRect(QRectF(core.right() - 4, 0, 4, height), QColor(0, 0, 0, 80));
-    p.fillRect(QRectF(core.right(), 0, 8, height),
-               horizontal(QRectF(core.right(), 0, 8, 1), QColor(0, 0, 0, 90), QColor(0, 0, 0, 0)));
-    p.end();
-    return image;
+        // The wall's edges: light on the left, shadow on the right.
+        p.fillRect(QRectF(core.left(), 0, 3, height), QColor(255, 255, 255, 70));
+        p.fillRect(QRectF(core.right() - 4, 0, 4, height), QColor(0, 0, 0, 80));
+        p.fillRect(
+            QRectF(core.right(), 0, 8, height),
+            horizontal(QRectF(core.right(), 0, 8, 1), QColor(0, 0, 0, 90), QColor(0, 0, 0, 0)));
+    });
 }
 
 QImage ceilingMask(const ThemeArt& art) {
-    QImage image = canvas(kMaskWidth, kMaskHeight);
-    QPainter p;
-    beginPainter(p, image);
-    art.paintCeiling(p, QRectF(0, 0, kMaskWidth, kMaskHeight));
-    p.end();
-    return image;
+    return paintedCanvas(kMaskWidth, kMaskHeight, [&](QPainter& p) {
+        art.paintCeiling(p, QRectF(0, 0, kMaskWidth, kMaskHeight));
+    });
 }
 
 QImage speechBubble(const ThemeArt& art) {
-    QImage image = canvas(kBubbleWidth, kBubbleHeight);
-    QPainter p;
-    beginPainter(p, image);
-    // The tail reaches down-left towards the character's head; the text sits at (18, 15).
-    QPainterPath body;
-    body.addRoundedRect(QRectF(3, 3, kBubbleWidth - 6, 72), 26, 26);
-    QPainterPath tail;
-    tail.moveTo(30, 66);
-    tail.quadTo(22, 86, 4, kBubbleHeight - 3);
-    tail.quadTo(38, 88, 58, 70);
-    tail.closeSubpath();
-    const QPainterPath shape = body.united(tail);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 40));
-    p.drawPath(shape.translated(3, 3));
-    p.setBrush(QColor(255, 253, 240));
-    p.setPen(QPen(art.style().colour(QStringLiteral("trim")), 3));
-    p.drawPath(shape);
-    p.end();
-    return image;
+    return paintedCanvas(kBubbleWidth, kBubbleHeight, [&](QPainter& p) {
+        // The tail reaches down-left towards the character's head; the text sits at (18, 15).
+        QPainterPath body;
+        body.addRoundedRect(QRectF(3, 3, kBubbleWidth - 6, 72), 26, 26);
+        QPainterPath tail;
+        tail.moveTo(30, 66);
+        tail.quadTo(22, 86, 4, kBubbleHeight - 3);
+        tail.quadTo(38, 88, 58, 70);
+        tail.closeSubpath();
+        const QPainterPath shape = body.united(tail);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 40));
+        p.drawPath(shape.translated(3, 3));
+        p.setBrush(QColor(255, 253, 240));
+        p.setPen(QPen(art.style().colour(QStringLiteral("trim")), 3));
+        p.drawPath(shape);
+    });
 }
 
 }  // namespace
 
 QImage floorTile(const ThemeArt& art) {
-    QImage image = canvas(kFloorTile, kFloorTile);
-    QPainter p;
-    beginPainter(p, image);
-    art.paintFloor(p, QRect(0, 0, kFloorTile, kFloorTile));
-    p.end();
-    return image;
+    return paintedCanvas(kFloorTile, kFloorTile, [&](QPainter& p) {
+        art.paintFloor(p, QRect(0, 0, kFloorTile, kFloorTile));
+    });
 }
 
 QImage wallBlock(const ThemeArt& art) {
@@ -180,12 +165,9 @@ QImage wallBlock(const ThemeArt& art) {
 }
 
 QImage doorPicture(const ThemeArt& art, DoorState state) {
-    QImage image = canvas(kDoorWidth, kDoorHeight);
-    QPainter p;
-    beginPainter(p, image);
-    art.paintDoor(p, QRectF(0, 0, kDoorWidth, kDoorHeight), state);
-    p.end();
-    return image;
+    return paintedCanvas(kDoorWidth, kDoorHeight, [&](QPainter& p) {
+        art.paintDoor(p, QRectF(0, 0, kDoorWidth, kDoorHeight), state);
+    });
 }
 
 QImage statuePicture(const ThemeArt& art, const QString& artDir, bool greeting) {
@@ -199,37 +181,30 @@ QImage statuePicture(const ThemeArt& art, const QString& artDir, bool greeting) 
 
 // A low block of the wall's own stone: a top seen from above and a face with the emblem.
 QImage pedestalPicture(const ThemeArt& art) {
-    QImage image = canvas(kPedestalWidth, kPedestalHeight);
-    QPainter p;
-    beginPainter(p, image);
-    const double topDepth = 34;
-    const QRectF top(4, 2, kPedestalWidth - 8, topDepth);
-    const QRectF face(4, 2 + topDepth, kPedestalWidth - 8, kPedestalHeight - topDepth - 10);
-    floorShadow(p, QRectF(0, kPedestalHeight - 22, kPedestalWidth, 22), 110);
-    QPainterPath outline;
-    outline.addRoundedRect(top.united(face), 6, 6);
-    p.save();
-    p.setClipPath(outline);
-    art.paintWallTop(p, top, true);
-    topEdge(p, top);
-    art.paintWallFace(p, face);
-    faceShading(p, face);
-    p.restore();
-    p.setPen(QPen(QColor(0, 0, 0, 110), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(outline);
-    art.paintEmblem(p, QRectF(face.center().x() - 22, face.top() + 18, 44, 44));
-    p.end();
-    return image;
+    return paintedCanvas(kPedestalWidth, kPedestalHeight, [&](QPainter& p) {
+        const double topDepth = 34;
+        const QRectF top(4, 2, kPedestalWidth - 8, topDepth);
+        const QRectF face(4, 2 + topDepth, kPedestalWidth - 8, kPedestalHeight - topDepth - 10);
+        floorShadow(p, QRectF(0, kPedestalHeight - 22, kPedestalWidth, 22), 110);
+        QPainterPath outline;
+        outline.addRoundedRect(top.united(face), 6, 6);
+        p.save();
+        p.setClipPath(outline);
+        art.paintWallTop(p, top, true);
+        topEdge(p, top);
+        art.paintWallFace(p, face);
+        faceShading(p, face);
+        p.restore();
+        p.setPen(QPen(QColor(0, 0, 0, 110), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(outline);
+        art.paintEmblem(p, QRectF(face.center().x() - 22, face.top() + 18, 44, 44));
+    });
 }
 
 QImage boardPicture(const ThemeArt& art, int width, int height, BoardShape shape) {
-    QImage image = canvas(width, height);
-    QPainter p;
-    beginPainter(p, image);
-    art.paintBoard(p, QRectF(0, 0, width, height), shape);
-    p.end();
-    return image;
+    return paintedCanvas(
+        width, height, [&](QPainter& p) { art.paintBoard(p, QRectF(0, 0, width, height), shape); });
 }
 
 std::vector<ImageEntry> themeSceneList(const ThemeArt& art, const QString& artDir) {

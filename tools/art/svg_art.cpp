@@ -23,12 +23,8 @@ QImage renderSvg(const QString& path, int width, int height, const SvgVariables&
                                  match.captured(1).toStdString() + "}");
     QSvgRenderer renderer(text.toUtf8());
     if (!renderer.isValid()) throw std::runtime_error(path.toStdString() + ": not a valid SVG");
-    QImage image = canvas(width, height);
-    QPainter p;
-    beginPainter(p, image);
-    renderer.render(&p, QRectF(0, 0, width, height));
-    p.end();
-    return image;
+    return paintedCanvas(width, height,
+                         [&](QPainter& p) { renderer.render(&p, QRectF(0, 0, width, height)); });
 }
 
 }  // namespace rumbelo::art

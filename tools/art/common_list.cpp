@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "motif_helpers.h"
 #include "paint_kit.h"
 #include "pupil.h"
 #include "world_sizes.h"
@@ -36,13 +37,7 @@ QImage highlightedDoor() {
         const QRectF r(0, 0, kDoorWidth, kDoorHeight);
         p.fillRect(r, vertical(r, QColor(0xb8, 0x7a, 0x1e), QColor(0x8a, 0x55, 0x12)));
         const QRectF opening = r.adjusted(18, 40, -18, 0);
-        QPainterPath arch;
-        arch.moveTo(opening.bottomLeft());
-        arch.lineTo(opening.left(), opening.top() + opening.width() / 2);
-        arch.arcTo(QRectF(opening.left(), opening.top(), opening.width(), opening.width()), 180,
-                   -180);
-        arch.lineTo(opening.bottomRight());
-        arch.closeSubpath();
+        const QPainterPath arch = roundArch(opening);
         QRadialGradient glow(opening.center() + QPointF(0, 20), opening.height() * 0.7);
         glow.setColorAt(0, QColor(255, 252, 220));
         glow.setColorAt(0.6, QColor(255, 226, 120));

@@ -69,10 +69,8 @@ class AztecArt : public ThemeArt {
     void paintWallTop(QPainter& p, const QRectF& r, bool eastWest) const override {
         p.fillRect(r, c("stone.mortar"));
         const Courses slabs{eastWest ? 34.0 : 44.0, 56, 3, 0.5, 0.08};
-        layCourses(r, slabs, style_.seed() + static_cast<std::uint64_t>(r.width()),
-                   [&](const QRectF& b, int, Random& rnd) {
-                       bevelledBlock(p, b, mix(c("top.a"), c("top.b"), rnd.unit()), 2);
-                   });
+        bevelledCourses(p, r, slabs, style_.seed() + static_cast<std::uint64_t>(r.width()),
+                        c("top.a"), c("top.b"), 2);
         if (eastWest)
             stepFret(p, QRectF(r.left(), r.bottom() - 22, r.width(), 20), c("red"), c("turquoise"));
         else {
@@ -84,10 +82,8 @@ class AztecArt : public ThemeArt {
     void paintWallFace(QPainter& p, const QRectF& r) const override {
         p.fillRect(r, c("stone.mortar"));
         const Courses stones{38, 58, 3, 0.5, 0.1};
-        layCourses(r, stones, style_.seed() + static_cast<std::uint64_t>(r.width() * 3),
-                   [&](const QRectF& b, int, Random& rnd) {
-                       bevelledBlock(p, b, mix(c("face.a"), c("face.b"), rnd.unit()), 2);
-                   });
+        bevelledCourses(p, r, stones, style_.seed() + static_cast<std::uint64_t>(r.width() * 3),
+                        c("face.a"), c("face.b"), 2);
         // A frieze under the top and a zigzag band near the floor.
         stepFret(p, QRectF(r.left(), r.top() + 14, r.width(), 30), c("turquoise"), c("red"));
         const QRectF low(r.left(), r.bottom() - 36, r.width(), 18);
@@ -167,9 +163,7 @@ class AztecArt : public ThemeArt {
     void paintBoard(QPainter& p, const QRectF& r, BoardShape shape) const override {
         switch (shape) {
             case BoardShape::Hanging:
-                p.setPen(QPen(c("ochre"), 3));
-                p.drawLine(QPointF(r.left() + 20, r.top()), QPointF(r.left() + 20, r.top() + 10));
-                p.drawLine(QPointF(r.right() - 20, r.top()), QPointF(r.right() - 20, r.top() + 10));
+                hangingCords(p, r, QPen(c("ochre"), 3), 20, 20, 10);
                 tablet(p, r.adjusted(5, 10, -5, -3));
                 break;
             case BoardShape::Double:

@@ -39,9 +39,7 @@ class CastleArt : public ThemeArt {
         p.fillRect(r, c("top.mortar"));
         Courses walk{eastWest ? 32.0 : 40.0, eastWest ? 48.0 : 36.0, 3, 0.5, 0.1};
         const QRectF path = eastWest ? r.adjusted(0, 0, 0, -30) : r;
-        layCourses(path, walk, style_.seed() + 2, [&](const QRectF& b, int, Random& rnd) {
-            bevelledBlock(p, b, mix(c("top.a"), c("top.b"), rnd.unit()), 3);
-        });
+        bevelledCourses(p, path, walk, style_.seed() + 2, c("top.a"), c("top.b"), 3);
         if (eastWest) {
             // Battlements along the front edge: merlons with gaps between them.
             const QRectF band(r.left(), r.bottom() - 30, r.width(), 30);

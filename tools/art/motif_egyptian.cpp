@@ -111,11 +111,9 @@ class EgyptianArt : public ThemeArt {
         p.fillRect(r, c("sand.mortar"));
         const Courses slabs{eastWest ? 32.0 : 40.0, 64, 2.5, 0.5, 0.05};
         const QRectF slabArea = eastWest ? r.adjusted(0, 0, 0, -26) : r;
-        layCourses(slabArea, slabs, style_.seed() + static_cast<std::uint64_t>(r.width() * 2),
-                   [&](const QRectF& b, int, Random& rnd) {
-                       bevelledBlock(p, b, mix(c("sand.a"), shade(c("sand.a"), 1.08), rnd.unit()),
-                                     1.5);
-                   });
+        bevelledCourses(p, slabArea, slabs,
+                        style_.seed() + static_cast<std::uint64_t>(r.width() * 2), c("sand.a"),
+                        shade(c("sand.a"), 1.08), 1.5);
         if (eastWest)
             cornice(p, QRectF(r.left(), r.bottom() - 26, r.width(), 26));
         else {
@@ -127,10 +125,8 @@ class EgyptianArt : public ThemeArt {
     void paintWallFace(QPainter& p, const QRectF& r) const override {
         p.fillRect(r, c("sand.mortar"));
         const Courses blocks{36, 72, 2.5, 0.5, 0.06};
-        layCourses(r, blocks, style_.seed() + static_cast<std::uint64_t>(r.width() * 5),
-                   [&](const QRectF& b, int, Random& rnd) {
-                       bevelledBlock(p, b, mix(c("sand.a"), c("sand.b"), rnd.unit()), 1.5);
-                   });
+        bevelledCourses(p, r, blocks, style_.seed() + static_cast<std::uint64_t>(r.width() * 5),
+                        c("sand.a"), c("sand.b"), 1.5);
         glyphs(p, QRectF(r.left(), r.top() + 40, r.width(), 40),
                style_.seed() + static_cast<std::uint64_t>(r.width()));
         p.fillRect(QRectF(r.left(), r.bottom() - 30, r.width(), 8), c("lapis"));
@@ -210,9 +206,7 @@ class EgyptianArt : public ThemeArt {
     void paintBoard(QPainter& p, const QRectF& r, BoardShape shape) const override {
         switch (shape) {
             case BoardShape::Hanging:
-                p.setPen(QPen(c("gold"), 2));
-                p.drawLine(QPointF(r.left() + 26, r.top()), QPointF(r.left() + 26, r.top() + 10));
-                p.drawLine(QPointF(r.right() - 26, r.top()), QPointF(r.right() - 26, r.top() + 10));
+                hangingCords(p, r, QPen(c("gold"), 2), 26, 26, 10);
                 cartouche(p, r.adjusted(5, 10, -8, -3));
                 break;
             case BoardShape::Double:

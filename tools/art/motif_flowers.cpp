@@ -14,13 +14,8 @@ class FlowersArt : public ThemeArt {
 
     void paintFloor(QPainter& p, const QRect& r) const override {
         // Lawn: soft patches of light and dark green, blades of grass, a few daisies.
-        const int cell = 8;
-        for (int y = r.top(); y < r.bottom(); y += cell) {
-            for (int x = r.left(); x < r.right(); x += cell) {
-                const double n = tiledFractal(style_.seed(), x / 32.0, y / 32.0, r.width() / 32, 3);
-                p.fillRect(QRect(x, y, cell, cell), mix(c("floor.dark"), c("floor.light"), n));
-            }
-        }
+        noiseFloor(p, r, 8, style_.seed(),
+                   [&](double n) { return mix(c("floor.dark"), c("floor.light"), n); });
         Random random(style_.seed() + 3);
         const QRectF tile(r);
         for (int i = 0; i < 140; ++i) {
@@ -99,13 +94,7 @@ class FlowersArt : public ThemeArt {
         // The hedge around, a white arbour with roses, and a wooden gate under it.
         paintWallFace(p, r);
         const QRectF opening = r.adjusted(20, 52, -20, 0);
-        QPainterPath arch;
-        arch.moveTo(opening.bottomLeft());
-        arch.lineTo(opening.left(), opening.top() + opening.width() / 2);
-        arch.arcTo(QRectF(opening.left(), opening.top(), opening.width(), opening.width()), 180,
-                   -180);
-        arch.lineTo(opening.bottomRight());
-        arch.closeSubpath();
+        const QPainterPath arch = roundArch(opening);
         p.setPen(Qt::NoPen);
         if (state == DoorState::Open) {
             // The garden beyond, sunny.
@@ -176,9 +165,7 @@ class FlowersArt : public ThemeArt {
     void paintBoard(QPainter& p, const QRectF& r, BoardShape shape) const override {
         switch (shape) {
             case BoardShape::Hanging:
-                p.setPen(QPen(c("board.edge"), 2));
-                p.drawLine(QPointF(r.left() + 22, r.top()), QPointF(r.left() + 26, r.top() + 10));
-                p.drawLine(QPointF(r.right() - 22, r.top()), QPointF(r.right() - 26, r.top() + 10));
+                hangingCords(p, r, QPen(c("board.edge"), 2), 22, 26, 10);
                 plank(p, r.adjusted(6, 9, -6, -3));
                 flower(p, QPointF(r.left() + 12, r.top() + 14), 6, c("blossom.a"), c("blossom.b"));
                 break;

@@ -37,6 +37,42 @@ void bevelledBlock(QPainter& p, const QRectF& r, const QColor& fill, double radi
                QPointF(r.right() - 1, r.bottom() - radius));
 }
 
+void bevelledCourses(QPainter& p, const QRectF& r, const Courses& courses, std::uint64_t seed,
+                     const QColor& a, const QColor& b, double radius) {
+    layCourses(r, courses, seed, [&](const QRectF& block, int, Random& random) {
+        bevelledBlock(p, block, mix(a, b, random.unit()), radius);
+    });
+}
+
+void noiseFloor(QPainter& p, const QRect& r, int cell, std::uint32_t seed,
+                const std::function<QColor(double)>& colour) {
+    for (int y = r.top(); y < r.bottom(); y += cell) {
+        for (int x = r.left(); x < r.right(); x += cell) {
+            const double n = tiledFractal(seed, x / 32.0, y / 32.0, r.width() / 32, 3);
+            p.fillRect(QRect(x, y, cell, cell), colour(n));
+        }
+    }
+}
+
+QPainterPath roundArch(const QRectF& opening) {
+    QPainterPath arch;
+    arch.moveTo(opening.bottomLeft());
+    arch.lineTo(opening.left(), opening.top() + opening.width() / 2);
+    arch.arcTo(QRectF(opening.left(), opening.top(), opening.width(), opening.width()), 180, -180);
+    arch.lineTo(opening.bottomRight());
+    arch.closeSubpath();
+    return arch;
+}
+
+void hangingCords(QPainter& p, const QRectF& r, const QPen& pen, double topInset,
+                  double bottomInset, double length) {
+    p.setPen(pen);
+    p.drawLine(QPointF(r.left() + topInset, r.top()),
+               QPointF(r.left() + bottomInset, r.top() + length));
+    p.drawLine(QPointF(r.right() - topInset, r.top()),
+               QPointF(r.right() - bottomInset, r.top() + length));
+}
+
 void skyWithClouds(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom,
                    const QColor& cloud, std::uint64_t seed, int clouds) {
     p.fillRect(r, vertical(r, top, bottom));

@@ -23,6 +23,22 @@ void layCourses(const QRectF& r, const Courses& courses, std::uint64_t seed,
 // A block with a soft bevel: lighter top-left edge, darker bottom-right edge.
 void bevelledBlock(QPainter& p, const QRectF& r, const QColor& fill, double radius);
 
+// Courses of bevelled blocks over r, each a random mix of colours a and b.
+void bevelledCourses(QPainter& p, const QRectF& r, const Courses& courses, std::uint64_t seed,
+                     const QColor& a, const QColor& b, double radius);
+
+// A floor of square cells of `cell` pixels shaded by seamless noise: colour(n) for noise n.
+void noiseFloor(QPainter& p, const QRect& r, int cell, std::uint32_t seed,
+                const std::function<QColor(double)>& colour);
+
+// A doorway with straight sides and a round top as wide as the opening.
+QPainterPath roundArch(const QRectF& opening);
+
+// The two cords a hanging board hangs by, mirrored at both ends of r's top edge: each runs
+// from `topInset` in to `bottomInset` in, `length` down.
+void hangingCords(QPainter& p, const QRectF& r, const QPen& pen, double topInset,
+                  double bottomInset, double length);
+
 // Sky gradient with soft clouds (seeded), for the ceiling masks that show the sky beyond.
 void skyWithClouds(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom,
                    const QColor& cloud, std::uint64_t seed, int clouds);

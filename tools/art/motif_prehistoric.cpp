@@ -22,13 +22,8 @@ class PrehistoricArt : public ThemeArt {
     }
 
     void paintFloor(QPainter& p, const QRect& r) const override {
-        const int cell = 4;
-        for (int y = r.top(); y < r.bottom(); y += cell) {
-            for (int x = r.left(); x < r.right(); x += cell) {
-                const double n = tiledFractal(style_.seed(), x / 32.0, y / 32.0, r.width() / 32, 3);
-                p.fillRect(QRect(x, y, cell, cell), mix(c("earth.dark"), c("earth.light"), n));
-            }
-        }
+        noiseFloor(p, r, 4, style_.seed(),
+                   [&](double n) { return mix(c("earth.dark"), c("earth.light"), n); });
         Random random(style_.seed() + 5);
         for (int i = 0; i < 16; ++i) {
             const QPointF at(random.range(0, r.width()), random.range(0, r.height()));
@@ -190,9 +185,7 @@ class PrehistoricArt : public ThemeArt {
     void paintBoard(QPainter& p, const QRectF& r, BoardShape shape) const override {
         switch (shape) {
             case BoardShape::Hanging:
-                p.setPen(QPen(QColor(150, 110, 60), 2.5));
-                p.drawLine(QPointF(r.left() + 24, r.top()), QPointF(r.left() + 26, r.top() + 10));
-                p.drawLine(QPointF(r.right() - 24, r.top()), QPointF(r.right() - 26, r.top() + 10));
+                hangingCords(p, r, QPen(QColor(150, 110, 60), 2.5), 24, 26, 10);
                 slate(p, r.adjusted(4, 9, -4, -2));
                 break;
             case BoardShape::Double:

@@ -13,14 +13,8 @@ class SnowArt : public ThemeArt {
     using ThemeArt::ThemeArt;
 
     void paintFloor(QPainter& p, const QRect& r) const override {
-        const int cell = 4;
-        for (int y = r.top(); y < r.bottom(); y += cell) {
-            for (int x = r.left(); x < r.right(); x += cell) {
-                const double n = tiledFractal(style_.seed(), x / 32.0, y / 32.0, r.width() / 32, 3);
-                p.fillRect(QRect(x, y, cell, cell),
-                           mix(c("snow.shadow"), c("snow"), 0.35 + n * 0.65));
-            }
-        }
+        noiseFloor(p, r, 4, style_.seed(),
+                   [&](double n) { return mix(c("snow.shadow"), c("snow"), 0.35 + n * 0.65); });
         // Glints in the snow.
         Random random(style_.seed() + 2);
         p.setPen(Qt::NoPen);
@@ -103,13 +97,7 @@ class SnowArt : public ThemeArt {
         paintWallFace(p, r);
         // An arch of snow blocks round a blue door.
         const QRectF opening = r.adjusted(22, 58, -22, 0);
-        QPainterPath arch;
-        arch.moveTo(opening.bottomLeft());
-        arch.lineTo(opening.left(), opening.top() + opening.width() / 2);
-        arch.arcTo(QRectF(opening.left(), opening.top(), opening.width(), opening.width()), 180,
-                   -180);
-        arch.lineTo(opening.bottomRight());
-        arch.closeSubpath();
+        const QPainterPath arch = roundArch(opening);
         p.setPen(QPen(c("snow.shadow"), 20, Qt::SolidLine, Qt::FlatCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(arch);
@@ -170,9 +158,7 @@ class SnowArt : public ThemeArt {
     void paintBoard(QPainter& p, const QRectF& r, BoardShape shape) const override {
         switch (shape) {
             case BoardShape::Hanging:
-                p.setPen(QPen(c("board.edge"), 2));
-                p.drawLine(QPointF(r.left() + 24, r.top()), QPointF(r.left() + 24, r.top() + 12));
-                p.drawLine(QPointF(r.right() - 24, r.top()), QPointF(r.right() - 24, r.top() + 12));
+                hangingCords(p, r, QPen(c("board.edge"), 2), 24, 24, 12);
                 icyBoard(p, r.adjusted(6, 10, -6, -3));
                 break;
             case BoardShape::Double:

@@ -107,5 +107,26 @@ TEST_F(GroupedTest, RecordsNeedTheirWholeLength) {
     EXPECT_TRUE(abort);
 }
 
+TEST_F(GroupedTest, OnlyTheLastWholeGroupOfRecordsIsKept) {
+    // Two groups of three 4-byte records, then half a group more.
+    folder.write("datgru", std::string(12, 'a') + "xxxxyyyyzzzz" + std::string(6, 'b'));
+    const auto records = ReadLastRecordGroup(files, "datgru", 4, 3);
+    ASSERT_TRUE(records);
+    EXPECT_EQ(*records, (std::vector<std::string>{"xxxx", "yyyy", "zzzz"}));
+    EXPECT_FALSE(abort);
+}
+
+TEST_F(GroupedTest, AGroupOfRecordsCutShortIsReported) {
+    folder.write("datgru", std::string(11, 'a'));
+    EXPECT_FALSE(ReadLastRecordGroup(files, "datgru", 4, 3));
+    EXPECT_TRUE(abort);
+}
+
+TEST_F(GroupedTest, AMissingFileOfRecordGroupsIsReported) {
+    EXPECT_FALSE(ReadLastRecordGroup(files, "datcar", 4, 3));
+    EXPECT_TRUE(abort);
+    EXPECT_EQ(sink.messages.back(), "Faltan ficheros (datcar). Vuelva a instalar el programa");
+}
+
 }  // namespace
 }  // namespace rumbelo

@@ -264,6 +264,28 @@ std::optional<std::vector<std::string>> ReadBinaryRecords(DataFiles& files, cons
     return records;
 }
 
+std::optional<std::vector<std::string>> ReadLastRecordGroup(DataFiles& files,
+                                                            const std::string& name,
+                                                            std::size_t recordSize, int count) {
+    const auto bytes = files.read(name);
+    if (!bytes) {
+        files.reportMissing(name);
+        return std::nullopt;
+    }
+    const std::size_t groupSize = recordSize * static_cast<std::size_t>(count);
+    const std::size_t groups = bytes->size() / groupSize;
+    if (groups == 0) {
+        files.reportTooShort(name);
+        return std::nullopt;
+    }
+    const std::size_t last = (groups - 1) * groupSize;
+    std::vector<std::string> records;
+    for (int r = 0; r < count; ++r)
+        records.push_back(
+            bytes->substr(last + static_cast<std::size_t>(r) * recordSize, recordSize));
+    return records;
+}
+
 std::optional<std::vector<std::string>> ReadRecords(DataFiles& files, const std::string& name) {
     return ReadBinaryRecords(files, name, kOfferRecordSize, 4);
 }

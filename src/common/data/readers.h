@@ -120,6 +120,11 @@ int ReadDistrictGroups(DataFiles& files, const std::string& name, int w, Distric
 // reported with the missing-file message, a short one as incomplete.
 std::optional<std::vector<std::string>> ReadBinaryRecords(DataFiles& files, const std::string& name,
                                                           std::size_t recordSize, int count);
+// Files written as whole groups of `count` records of `recordSize` bytes, of which the last
+// complete group is kept; reported as ReadBinaryRecords when missing or shorter than a group.
+std::optional<std::vector<std::string>> ReadLastRecordGroup(DataFiles& files,
+                                                            const std::string& name,
+                                                            std::size_t recordSize, int count);
 // "datFPL2": four records of 84760 bytes.
 constexpr std::size_t kOfferRecordSize = 84760;
 std::optional<std::vector<std::string>> ReadRecords(DataFiles& files, const std::string& name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/data/counted_rows.h"
 #include "common/data/readers.h"
 #include "common/text/fixed_text.h"
 
@@ -26,11 +27,6 @@ std::vector<std::string> textUntilBlankPair(const std::vector<std::string>& line
         text.push_back(lines[i]);
     }
     return text;
-}
-
-// Counts beyond a row would read into the next degree's row: they are held to the row.
-int heldTo(int count, int limit) {
-    return std::clamp(count, 0, limit);
 }
 
 }  // namespace
@@ -71,11 +67,11 @@ int DegreeCatalog::byteAt(int record, int j, std::size_t i) const {
 
 std::vector<int> DegreeCatalog::countedList(int record, int j, std::size_t countByte,
                                             int limit) const {
-    const int n = heldTo(byteAt(record, j, countByte), limit);
-    std::vector<int> list;
-    for (int i = 1; i <= n; ++i)
-        list.push_back(byteAt(record, j, countByte + static_cast<std::size_t>(i)));
-    return list;
+    if (record < 1 || record > kDegreeRecordCount || j < 1 || j > kDegreeRows) return {};
+    // Held to `limit` entries: a larger count would read into the next list or degree.
+    const std::size_t row = static_cast<std::size_t>(j - 1) * kDegreeRowSize;
+    return countedRow(records[static_cast<std::size_t>(record - 1)], row + countByte,
+                      static_cast<std::size_t>(limit) + 1);
 }
 
 std::vector<PlaceMark> DegreeCatalog::places(int j) const {
@@ -168,22 +164,10 @@ void finishDegreeLists(DegreeCatalog& catalog, const InterfaceTexts& texts) {
 }
 
 void loadDegreeRecords(DataFiles& files, DegreeCatalog& catalog) {
-    const std::string name = "datcar";
-    const auto bytes = files.read(name);
-    if (!bytes) {
-        files.reportMissing(name);
-        return;
-    }
-    constexpr std::size_t kGroup = kDegreeRecordSize * kDegreeRecordCount;
-    const std::size_t groups = bytes->size() / kGroup;
-    if (groups == 0) {
-        files.reportTooShort(name);
-        return;
-    }
-    const std::size_t last = (groups - 1) * kGroup;
-    for (int r = 0; r < kDegreeRecordCount; ++r)
-        catalog.records[static_cast<std::size_t>(r)] = bytes->substr(
-            last + static_cast<std::size_t>(r) * kDegreeRecordSize, kDegreeRecordSize);
+    const auto records =
+        ReadLastRecordGroup(files, "datcar", kDegreeRecordSize, kDegreeRecordCount);
+    if (!records) return;
+    std::copy(records->begin(), records->end(), catalog.records.begin());
 }
 
 bool loadDegreeCatalog(DataFiles& files, const InterfaceTexts& texts, DegreeCatalog& catalog) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/data/counted_rows.h"
 #include "common/data/readers.h"
 #include "common/texts/interface_texts.h"
 
@@ -14,20 +15,6 @@ const std::vector<int> kNone;
 constexpr int kFpHeading = 294;
 constexpr int kDegreesHeading = 48;
 constexpr int kRequirementsHeading = 277;
-
-int byteAt(const std::string& record, std::size_t offset) {
-    return static_cast<unsigned char>(record[offset]);
-}
-
-// A row of bytes: a count, then that many numbers. A count larger than the row holds is
-// read as a full row, so a damaged file can never make us read past the row.
-std::vector<int> byteRow(const std::string& record, std::size_t offset, int rowBytes) {
-    const int n = std::min(byteAt(record, offset), rowBytes - 1);
-    std::vector<int> row;
-    for (int i = 1; i <= n; ++i)
-        row.push_back(byteAt(record, offset + static_cast<std::size_t>(i)));
-    return row;
-}
 
 }  // namespace
 
@@ -105,18 +92,10 @@ std::vector<int> FpCatalog::titlesOfGroup(int g) const {
 
 std::vector<std::vector<int>> decodeOfferRecord(const std::string& record) {
     std::vector<std::vector<int>> rows(1);
-    for (int t = 1; t <= kFpTitleRows; ++t) {
-        const std::size_t offset = static_cast<std::size_t>(t - 1) * kOfferRowWords * 2;
-        auto word = [&](int i) {
-            const std::size_t at = offset + static_cast<std::size_t>(i) * 2;
-            return byteAt(record, at) | (byteAt(record, at + 1) << 8);
-        };
-        const int n = std::min(word(0), kOfferRowWords - 1);
-        std::vector<int> row;
-        for (int i = 1; i <= n; ++i)
-            row.push_back(word(i));
-        rows.push_back(std::move(row));
-    }
+    constexpr std::size_t kRowBytes = kOfferRowWords * 2;
+    for (int t = 1; t <= kFpTitleRows; ++t)
+        rows.push_back(
+            countedRow(record, static_cast<std::size_t>(t - 1) * kRowBytes, kRowBytes, 2));
     return rows;
 }
 
@@ -125,9 +104,9 @@ std::vector<FpLinks> decodeLinksRecord(const std::string& record) {
     for (int t = 1; t <= kFpTitleRows; ++t) {
         const auto row = static_cast<std::size_t>(t - 1);
         links.push_back(
-            {byteRow(record, row * kRequirementRowBytes, kRequirementRowBytes),
-             byteRow(record, kDegreeTableOffset + row * kDegreeRowBytes, kDegreeRowBytes),
-             byteRow(record, kGroupTableOffset + row * kGroupRowBytes, kGroupRowBytes)});
+            {countedRow(record, row * kRequirementRowBytes, kRequirementRowBytes),
+             countedRow(record, kDegreeTableOffset + row * kDegreeRowBytes, kDegreeRowBytes),
+             countedRow(record, kGroupTableOffset + row * kGroupRowBytes, kGroupRowBytes)});
     }
     return links;
 }

@@ -1,7 +1,6 @@
 #include "degrees/data/interest_catalog.h"
 
-#include <algorithm>
-
+#include "common/data/counted_rows.h"
 #include "common/data/readers.h"
 #include "common/texts/interface_texts.h"
 
@@ -25,16 +24,9 @@ const std::vector<int>& InterestCatalog::groupItems(Questionnaire q, int g) cons
 
 std::vector<std::vector<int>> decodeGroupItemsRecord(const std::string& record) {
     std::vector<std::vector<int>> rows(1);
-    for (int g = 1; g <= kGroupItemRows; ++g) {
-        const std::size_t offset = static_cast<std::size_t>(g - 1) * kGroupItemRowBytes;
-        auto byte = [&](std::size_t i) { return static_cast<unsigned char>(record[offset + i]); };
-        // A count beyond the row is read as a full row, never past it.
-        const int n = std::min<int>(byte(0), kGroupItemRowBytes - 1);
-        std::vector<int> row;
-        for (int i = 1; i <= n; ++i)
-            row.push_back(byte(static_cast<std::size_t>(i)));
-        rows.push_back(std::move(row));
-    }
+    for (int g = 1; g <= kGroupItemRows; ++g)
+        rows.push_back(countedRow(record, static_cast<std::size_t>(g - 1) * kGroupItemRowBytes,
+                                  kGroupItemRowBytes));
     return rows;
 }
 
@@ -51,22 +43,10 @@ void finishInterestTexts(InterestCatalog& interest, const InterfaceTexts& texts)
 }
 
 void loadGroupItems(DataFiles& files, InterestCatalog& interest) {
-    const std::string name = "datgru";
-    const auto bytes = files.read(name);
-    if (!bytes) {
-        files.reportMissing(name);
-        return;
-    }
-    const std::size_t pairSize = 2 * kGroupItemsRecordSize;
-    const std::size_t pairs = bytes->size() / pairSize;
-    if (pairs == 0) {
-        files.reportTooShort(name);
-        return;
-    }
-    const std::size_t last = (pairs - 1) * pairSize;
-    interest.items[0] = decodeGroupItemsRecord(bytes->substr(last, kGroupItemsRecordSize));
-    interest.items[1] =
-        decodeGroupItemsRecord(bytes->substr(last + kGroupItemsRecordSize, kGroupItemsRecordSize));
+    const auto records = ReadLastRecordGroup(files, "datgru", kGroupItemsRecordSize, 2);
+    if (!records) return;
+    interest.items[0] = decodeGroupItemsRecord((*records)[0]);
+    interest.items[1] = decodeGroupItemsRecord((*records)[1]);
 }
 
 }  // namespace rumbelo::degrees

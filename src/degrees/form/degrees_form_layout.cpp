@@ -51,14 +51,25 @@ QFrame* makeFace(QWidget* form, const char* name, TiledPicture*& floor, TiledPic
     return face;
 }
 
-// Buttons stacked in a panel, one under the other.
-void stackButtons(QFrame* panel, const QList<QPushButton*>& buttons, int height, int gap) {
-    const int width = panel->width() - 2 * 12;
+struct MenuButton {
+    QPushButton*& button;
+    const char* name;
+};
+
+// A panel `width` wide at `at` with its buttons stacked one under the other, each `height`
+// high with `gap` between them; the panel is as tall as they need.
+QFrame* makeMenu(QWidget* parent, const char* name, QPoint at, int width,
+                 std::initializer_list<MenuButton> buttons, int height, int gap) {
+    QFrame* panel = makePanel(parent, name);
+    const int count = static_cast<int>(buttons.size());
+    panel->setGeometry(at.x(), at.y(), width, 12 * 2 + count * height + (count - 1) * gap);
     int y = 12;
-    for (QPushButton* button : buttons) {
-        button->setGeometry(12, y, width, height);
+    for (const MenuButton& entry : buttons) {
+        entry.button = makeButton(panel, entry.name);
+        entry.button->setGeometry(12, y, width - 2 * 12, height);
         y += height + gap;
     }
+    return panel;
 }
 
 }  // namespace
@@ -89,35 +100,25 @@ void TForm1::buildFaces() {
 }
 
 void TForm1::buildDegreeMenu() {
-    PanelMenu = makePanel(Panelinicio, "PanelMenu");
-    PanelMenu->setGeometry(358, 96, 400, 12 * 2 + 7 * kMenuButtonHeight + 6 * 8);
-    MenuCarUni1 = makeButton(PanelMenu, "MenuCarUni1");
-    MenuCarUni2 = makeButton(PanelMenu, "MenuCarUni2");
-    MenuCarUni3 = makeButton(PanelMenu, "MenuCarUni3");
-    MenuCarUniDoble = makeButton(PanelMenu, "MenuCarUniDoble");
-    MenuCarUniDoble2 = makeButton(PanelMenu, "MenuCarUniDoble2");
-    menui4 = makeButton(PanelMenu, "menui4");
-    menui5 = makeButton(PanelMenu, "menui5");
-    stackButtons(
-        PanelMenu,
-        {MenuCarUni1, MenuCarUni2, MenuCarUni3, MenuCarUniDoble, MenuCarUniDoble2, menui4, menui5},
-        kMenuButtonHeight, 8);
+    PanelMenu = makeMenu(Panelinicio, "PanelMenu", {358, 96}, 400,
+                         {{MenuCarUni1, "MenuCarUni1"},
+                          {MenuCarUni2, "MenuCarUni2"},
+                          {MenuCarUni3, "MenuCarUni3"},
+                          {MenuCarUniDoble, "MenuCarUniDoble"},
+                          {MenuCarUniDoble2, "MenuCarUniDoble2"},
+                          {menui4, "menui4"},
+                          {menui5, "menui5"}},
+                         kMenuButtonHeight, 8);
 }
 
 // The higher-FP menu and the questionnaire face's menu; their sections give them their
 // other buttons and their actions.
 void TForm1::buildOtherMenus() {
-    PanelFP = makePanel(Panelinicio, "PanelFP");
-    PanelFP->setGeometry(358, 150, 400, 12 * 2 + 3 * kMenuButtonHeight + 2 * 8);
-    MenuFP1 = makeButton(PanelFP, "MenuFP1");
-    MenuFP2 = makeButton(PanelFP, "MenuFP2");
-    menuFP3 = makeButton(PanelFP, "menuFP3");
-    stackButtons(PanelFP, {MenuFP1, MenuFP2, menuFP3}, kMenuButtonHeight, 8);
-
-    PanelMenuCon = makePanel(Panelcon, "PanelMenuCon");
-    PanelMenuCon->setGeometry(358, 150, 400, 12 * 2 + kMenuButtonHeight);
-    MenuRetroCon = makeButton(PanelMenuCon, "MenuRetroCon");
-    stackButtons(PanelMenuCon, {MenuRetroCon}, kMenuButtonHeight, 8);
+    PanelFP = makeMenu(Panelinicio, "PanelFP", {358, 150}, 400,
+                       {{MenuFP1, "MenuFP1"}, {MenuFP2, "MenuFP2"}, {menuFP3, "menuFP3"}},
+                       kMenuButtonHeight, 8);
+    PanelMenuCon = makeMenu(Panelcon, "PanelMenuCon", {358, 150}, 400,
+                            {{MenuRetroCon, "MenuRetroCon"}}, kMenuButtonHeight, 8);
 }
 
 void TForm1::buildDegreeView() {
@@ -129,20 +130,17 @@ void TForm1::buildDegreeView() {
     PanelCarSel->setWordWrap(true);
     PanelCarSel->hide();
 
-    PanelCar = makePanel(Panelinicio, "PanelCar");
-    PanelCar->setGeometry(kLeftColumn.left(), kLeftColumn.top() + 58, kLeftColumn.width(),
-                          12 * 2 + 8 * kDegreeButtonHeight + 7 * 4);
-    MenuCar1 = makeButton(PanelCar, "MenuCar1");
-    MenuCar2 = makeButton(PanelCar, "MenuCar2");
-    MenuCar3 = makeButton(PanelCar, "MenuCar3");
-    MenuCar4 = makeButton(PanelCar, "MenuCar4");
-    MenuCar5 = makeButton(PanelCar, "MenuCar5");
-    MenuCar6 = makeButton(PanelCar, "MenuCar6");
-    MenuCar7 = makeButton(PanelCar, "MenuCar7");
-    MenuCar8 = makeButton(PanelCar, "MenuCar8");
-    stackButtons(PanelCar,
-                 {MenuCar1, MenuCar2, MenuCar3, MenuCar4, MenuCar5, MenuCar6, MenuCar7, MenuCar8},
-                 kDegreeButtonHeight, 4);
+    PanelCar = makeMenu(Panelinicio, "PanelCar", {kLeftColumn.left(), kLeftColumn.top() + 58},
+                        kLeftColumn.width(),
+                        {{MenuCar1, "MenuCar1"},
+                         {MenuCar2, "MenuCar2"},
+                         {MenuCar3, "MenuCar3"},
+                         {MenuCar4, "MenuCar4"},
+                         {MenuCar5, "MenuCar5"},
+                         {MenuCar6, "MenuCar6"},
+                         {MenuCar7, "MenuCar7"},
+                         {MenuCar8, "MenuCar8"}},
+                        kDegreeButtonHeight, 4);
 }
 
 void TForm1::buildLists() {
@@ -172,15 +170,11 @@ void TForm1::buildLists() {
     LabelSeleccion->setGeometry(kWorkList.left(), below + 8, kWorkList.width(), 22);
     LabelSeleccion->setIndent(4);
     LabelSeleccion->hide();
-    ComSelCar = new QComboBox(Panelinicio);
-    ComSelCar->setObjectName(QStringLiteral("ComSelCar"));
+    ComSelCar = makeCombo(Panelinicio, "ComSelCar");
     ComSelCar->setGeometry(kWorkList.left(), below + 36, kWorkList.width(), 28);
-    ComSelCar->setCursor(Qt::PointingHandCursor);
     ComSelCar->hide();
-    BotSelcar = new QComboBox(Panelinicio);
-    BotSelcar->setObjectName(QStringLiteral("BotSelcar"));
+    BotSelcar = makeCombo(Panelinicio, "BotSelcar");
     BotSelcar->setGeometry(kWorkList.left(), below + 68, kWorkList.width(), 28);
-    BotSelcar->setCursor(Qt::PointingHandCursor);
     BotSelcar->hide();
 
     const int buttonsTop = below + 106;

@@ -1,5 +1,6 @@
 #include "degrees/form/widget_look.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -67,6 +68,13 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setCursor(Qt::PointingHandCursor);
+    return combo;
 }
 
 void styleColours(QWidget* widget, const char* selector, Rgb background, Rgb text) {

@@ -5,6 +5,7 @@
 #include "app/themes.h"
 
 class QAbstractButton;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,6 +28,8 @@ QFrame* makePanel(QWidget* parent, const char* name);
 QPushButton* makeButton(QWidget* parent, const char* name);
 // A named label.
 QLabel* makeLabel(QWidget* parent, const char* name);
+// A named drop-down list with the hand cursor.
+QComboBox* makeCombo(QWidget* parent, const char* name);
 
 // A menu button that was used keeps purple bold italic text for the rest of the run.
 void markUsed(QAbstractButton* button);

@@ -1,6 +1,7 @@
 #include "app/skins.h"
 
 #include <QApplication>
+#include <iterator>
 
 namespace rumbelo {
 namespace {
@@ -52,20 +53,11 @@ QProgressBar::chunk { background: #e06bb0; border-radius: 6px; }
 void applySkin(int skin) {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!app) return;
-    switch (skin) {
-        case 0:
-            app->setStyleSheet(QLatin1String(kSnow));
-            break;
-        case 1:
-            app->setStyleSheet(QLatin1String(kCastle));
-            break;
-        case 2:
-            app->setStyleSheet(QLatin1String(kFlowers));
-            break;
-        default:
-            app->setStyleSheet(QString());
-            break;
-    }
+    const char* const sheets[] = {kSnow, kCastle, kFlowers};
+    if (skin >= 0 && skin < static_cast<int>(std::size(sheets)))
+        app->setStyleSheet(QLatin1String(sheets[skin]));
+    else
+        app->setStyleSheet(QString());
 }
 
 }  // namespace rumbelo

@@ -4,21 +4,15 @@
 #include "common/data/line_order.h"
 #include "common/data/readers.h"
 
-#include "support/temp_folder.h"
+#include "support/data_folder.h"
 
 namespace rumbelo {
 namespace {
 
-class ReadersTest : public ::testing::Test {
-  protected:
-    testing::TempFolder folder;
-    RecordingSink sink;
-    bool abort = false;
-    DataFiles files{folder.path(), sink, abort};
-};
+class ReadersTest : public ::testing::Test, protected testing::DataFolder {};
 
 TEST_F(ReadersTest, LineTablePadsEveryLineToTheWidth) {
-    folder.writeLines("COMUNIDA", {std::string(80, 'x'), "0123456789", ""});
+    dir.writeLines("COMUNIDA", {std::string(80, 'x'), "0123456789", ""});
     LineTable table;
     EXPECT_EQ(ReadLineTable(files, "COMUNIDA", table, 53), 3);
     EXPECT_EQ(table[0], "COMUNIDA");
@@ -26,11 +20,11 @@ TEST_F(ReadersTest, LineTablePadsEveryLineToTheWidth) {
     EXPECT_EQ(table[2], "0123456789" + std::string(43, ' '));
     EXPECT_EQ(table[3], std::string(52, ' '));
     EXPECT_EQ(table[4], "");  // beyond the stored lines
-    EXPECT_FALSE(abort);
+    EXPECT_FALSE(aborted);
 }
 
 TEST_F(ReadersTest, WideLinesAreCutToTheEntryLength) {
-    folder.writeLines("X", {std::string(100, 'y')});
+    dir.writeLines("X", {std::string(100, 'y')});
     LineTable table;
     ReadLineTable(files, "X", table, 90);
     EXPECT_EQ(table[1].size(), 60u);
@@ -43,7 +37,7 @@ TEST_F(ReadersTest, WideLinesAreCutToTheEntryLength) {
 }
 
 TEST_F(ReadersTest, RawTablesNeitherPadNorTrim) {
-    folder.writeLines("familias", {"1Agraria  ", "2"});
+    dir.writeLines("familias", {"1Agraria  ", "2"});
     LineTable table;
     EXPECT_EQ(ReadRawTable(files, "familias", table), 2);
     EXPECT_EQ(table[1], "1Agraria  ");
@@ -55,13 +49,13 @@ TEST_F(ReadersTest, MissingFileShowsTheMessageAndSetsTheAbortFlag) {
     EXPECT_EQ(ReadLineTable(files, "CARRERA", table, 60), 0);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0], "Faltan ficheros (CARRERA). Vuelva a instalar el programa");
-    EXPECT_TRUE(abort);
+    EXPECT_TRUE(aborted);
 }
 
 TEST_F(ReadersTest, LanguageFolderPrefixesOnlyLocalizedNames) {
     files.language() = {true, "galego/"};
     EXPECT_EQ(files.localized("CARRERA"), "galego/CARRERA");
-    folder.writeLines("galego/CARRERA", {"Dereito"});
+    dir.writeLines("galego/CARRERA", {"Dereito"});
     LineTable table;
     EXPECT_EQ(ReadLineTable(files, files.localized("CARRERA"), table, 60), 1);
     EXPECT_EQ(table[0], "galego/CARRERA");
@@ -72,18 +66,18 @@ TEST_F(ReadersTest, LanguageFolderPrefixesOnlyLocalizedNames) {
 
 TEST_F(ReadersTest, AFileBeyondItsCapacityIsReportedAndNeverOverrunsTheTable) {
     std::vector<std::string> lines(1001, "linea");
-    folder.writeLines("SALIDAS", lines);
+    dir.writeLines("SALIDAS", lines);
     LineTable table;
     EXPECT_EQ(ReadLineTable(files, "SALIDAS", table, 60), 1000);
     EXPECT_EQ(table.count(), 1000);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_NE(sink.messages[0].find("SALIDAS"), std::string::npos);
     EXPECT_NE(sink.messages[0].find("1000"), std::string::npos);
-    EXPECT_TRUE(abort);
+    EXPECT_TRUE(aborted);
 }
 
 TEST_F(ReadersTest, DashIndexListsHeadingsWithTheirLineNumbers) {
-    folder.writeLines("FP", {"-Agraria", "Titulo uno", "Titulo dos", "-|Artes", "Titulo tres"});
+    dir.writeLines("FP", {"-Agraria", "Titulo uno", "Titulo dos", "-|Artes", "Titulo tres"});
     LineTable headings;
     std::vector<int> index;
     EXPECT_EQ(ReadDashIndex(files, "FP", headings, index, 60), 2);
@@ -95,7 +89,7 @@ TEST_F(ReadersTest, DashIndexListsHeadingsWithTheirLineNumbers) {
 TEST_F(ReadersTest, ZoneFileCountsCodesUpToTheFirstBlankPair) {
     const std::string name = "MMadrid           IES Uno" + std::string(20, ' ') + "912345678 ";
     ASSERT_EQ(name.size(), 55u);
-    folder.writeLines("LU2", {name + "010203" + "    05", name + "01XY03", name});
+    dir.writeLines("LU2", {name + "010203" + "    05", name + "01XY03", name});
     ZoneTable zone;
     EXPECT_EQ(ReadZoneFile(files, "LU2", zone), 3);
     EXPECT_EQ(zone.lines[1], name);
@@ -108,10 +102,10 @@ TEST_F(ReadersTest, ZoneFileCountsCodesUpToTheFirstBlankPair) {
 }
 
 TEST_F(ReadersTest, DoubleDegreesGroupMembersAndReportBadFields) {
-    folder.writeLines("dobles", {"   1012013",  // a member before any group
-                                 "13Universidad Complutense", "   2004007",
-                                 "   XX04007",  // bad kind and bad A
-                                 "00Ignored group line", "   1  5 12"});
+    dir.writeLines("dobles", {"   1012013",  // a member before any group
+                              "13Universidad Complutense", "   2004007",
+                              "   XX04007",  // bad kind and bad A
+                              "00Ignored group line", "   1  5 12"});
     DoubleDegrees doubles;
     EXPECT_EQ(ReadDoubleDegrees(files, "dobles", doubles), 1);
     ASSERT_EQ(doubles.groups[0].members.size(), 1u);
@@ -141,7 +135,7 @@ TEST_F(ReadersTest, DistrictsByCodeThenFurtherDistrictsByLine) {
     }
     lines.push_back("B1Ciutat Vella");
     lines.push_back("B2Eixample");
-    folder.writeLines("comarcas", lines);
+    dir.writeLines("comarcas", lines);
     Districts districts;
     EXPECT_EQ(ReadDistricts(files, "comarcas", 20, districts), 43);
     EXPECT_EQ(districts.names[7].substr(0, 10), "Comarca 07");
@@ -156,7 +150,7 @@ TEST_F(ReadersTest, ABadDistrictCodeStopsReadingAndKeepsTheCount) {
         lines.push_back(line == 7 ? "K7XXBad"
                                   : "K" + std::to_string(line % 10) + " " + std::to_string(line) +
                                         "Name");
-    folder.writeLines("comarcas", lines);
+    dir.writeLines("comarcas", lines);
     Districts districts;
     districts.count = 5;
     EXPECT_EQ(ReadDistricts(files, "comarcas", 20, districts), 5);
@@ -166,8 +160,8 @@ TEST_F(ReadersTest, ABadDistrictCodeStopsReadingAndKeepsTheCount) {
 }
 
 TEST_F(ReadersTest, DistrictGroupsKeepAtMostThreeLinesPerCode) {
-    folder.writeLines("comarcasm", {"M101Madrid centro", "M202Alcobendas", "M202San Sebastián",
-                                    "M202Tres Cantos", "M202Colmenar", "M303Getafe"});
+    dir.writeLines("comarcasm", {"M101Madrid centro", "M202Alcobendas", "M202San Sebastián",
+                                 "M202Tres Cantos", "M202Colmenar", "M303Getafe"});
     DistrictGroups groups;
     EXPECT_EQ(ReadDistrictGroups(files, "comarcasm", 25, groups), 6);
     EXPECT_EQ(groups.linesOfGroup[2], (std::vector<int>{2, 3, 4}));
@@ -177,7 +171,7 @@ TEST_F(ReadersTest, DistrictGroupsKeepAtMostThreeLinesPerCode) {
 
 TEST_F(ReadersTest, TextsFileTrimsAndCutsAndKeepsTheNameAsOpened) {
     files.language() = {true, "euskera/"};
-    folder.writeLines("euskera/textos", {"Kaixo   ", std::string(80, 'z')});
+    dir.writeLines("euskera/textos", {"Kaixo   ", std::string(80, 'z')});
     TextTable table;
     ReadTextsFile(files, files.localized("textos"), table);
     EXPECT_EQ(table[0], "euskera/textos");

@@ -4,6 +4,7 @@
 
 #include "common/data/data_files.h"
 #include "common/data/readers.h"
+#include "support/counted_rows.h"
 
 namespace rumbelo::testing {
 namespace {
@@ -11,10 +12,7 @@ namespace {
 constexpr std::size_t kRow = degrees::kDegreeRowSize;
 
 void putList(std::string& record, int j, std::size_t countByte, const std::vector<int>& values) {
-    const std::size_t row = static_cast<std::size_t>(j - 1) * kRow;
-    record[row + countByte] = static_cast<char>(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        record[row + countByte + 1 + i] = static_cast<char>(values[i]);
+    putCountedRow(record, static_cast<std::size_t>(j - 1) * kRow + countByte, values);
 }
 
 std::vector<std::string> blockLines(const std::vector<std::string>& lines, std::size_t size) {

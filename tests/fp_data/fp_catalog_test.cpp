@@ -4,6 +4,7 @@
 
 #include "common/texts/interface_texts.h"
 #include "degrees/data/fp_catalog.h"
+#include "support/counted_rows.h"
 #include "support/data_folder.h"
 
 namespace rumbelo::degrees {
@@ -158,18 +159,9 @@ TEST(FpTexts, AMissingFileIsReportedAndSetsTheAbortFlag) {
 std::string linksRecord() {
     std::string record(kFpLinksRecordSize, '\0');
     // Title 2: requirements 2, 10, 31; degrees 5, 5; groups 7.
-    const std::size_t req = 1 * kRequirementRowBytes;
-    record[req] = 3;
-    record[req + 1] = 2;
-    record[req + 2] = 10;
-    record[req + 3] = 31;
-    const std::size_t deg = kDegreeTableOffset + 1 * kDegreeRowBytes;
-    record[deg] = 2;
-    record[deg + 1] = 5;
-    record[deg + 2] = 5;
-    const std::size_t grp = kGroupTableOffset + 1 * kGroupRowBytes;
-    record[grp] = 1;
-    record[grp + 1] = 7;
+    testing::putCountedRow(record, 1 * kRequirementRowBytes, {2, 10, 31});
+    testing::putCountedRow(record, kDegreeTableOffset + 1 * kDegreeRowBytes, {5, 5});
+    testing::putCountedRow(record, kGroupTableOffset + 1 * kGroupRowBytes, {7});
     // Title 130: a count larger than its row holds.
     record[kGroupTableOffset + 129 * kGroupRowBytes] = static_cast<char>(200);
     return record;
@@ -202,10 +194,7 @@ TEST(FpLinks, ACountBeyondItsRowStopsAtTheRowEnd) {
 TEST(FpLinks, TitlesOfAGroupFollowFpOrderOncePerListing) {
     Folder folder;
     std::string record = linksRecord();
-    const std::size_t grp = kGroupTableOffset + 4 * kGroupRowBytes;  // title 5: 7, 7
-    record[grp] = 2;
-    record[grp + 1] = 7;
-    record[grp + 2] = 7;
+    testing::putCountedRow(record, kGroupTableOffset + 4 * kGroupRowBytes, {7, 7});  // title 5
     folder.dir.write("datFPR", record);
     folder.dir.writeLines("FP", {"-A", "a", "b", "c", "d"});
     FpCatalog fp;

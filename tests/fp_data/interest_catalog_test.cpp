@@ -3,6 +3,7 @@
 
 #include "common/texts/interface_texts.h"
 #include "degrees/data/interest_catalog.h"
+#include "support/counted_rows.h"
 #include "support/data_folder.h"
 
 namespace rumbelo::degrees {
@@ -13,12 +14,8 @@ using Folder = testing::DataFolder;
 // One record of datgru with the given rows (row g = group g).
 std::string groupRecord(const std::vector<std::vector<int>>& rows) {
     std::string record(kGroupItemsRecordSize, '\0');
-    for (std::size_t g = 0; g < rows.size(); ++g) {
-        const std::size_t offset = g * kGroupItemRowBytes;
-        record[offset] = static_cast<char>(rows[g].size());
-        for (std::size_t i = 0; i < rows[g].size(); ++i)
-            record[offset + 1 + i] = static_cast<char>(rows[g][i]);
-    }
+    for (std::size_t g = 0; g < rows.size(); ++g)
+        testing::putCountedRow(record, g * kGroupItemRowBytes, rows[g]);
     return record;
 }
 

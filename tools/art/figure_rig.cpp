@@ -256,12 +256,10 @@ class Rig {
             }
         }
         // Head: hair colour all round, then the face where it looks towards the viewer.
-        QRadialGradient skinLight(centre + QPointF(-r * 0.35, -r * 0.35), r * 1.4);
-        skinLight.setColorAt(0, shade(look_.skin, 1.12));
-        skinLight.setColorAt(1, shade(look_.skin, 0.88));
-        QRadialGradient hairLight(centre + QPointF(-r * 0.35, -r * 0.5), r * 1.5);
-        hairLight.setColorAt(0, shade(look_.hair, 1.35));
-        hairLight.setColorAt(1, shade(look_.hair, 0.85));
+        const QBrush skinLight = radial(centre + QPointF(-r * 0.35, -r * 0.35), r * 1.4,
+                                        shade(look_.skin, 1.12), shade(look_.skin, 0.88));
+        const QBrush hairLight = radial(centre + QPointF(-r * 0.35, -r * 0.5), r * 1.5,
+                                        shade(look_.hair, 1.35), shade(look_.hair, 0.85));
         p.setBrush(hairLight);
         // Hair with some volume over the crown, then the head itself.
         p.drawEllipse(centre + QPointF(-forward_.x * r * 0.08, -r * 0.08), r * 1.07, r * 1.04);

@@ -132,10 +132,9 @@ class AztecArt : public ThemeArt {
         p.drawPath(door);
         p.setPen(Qt::NoPen);
         if (state == DoorState::Open) {
-            QRadialGradient torchlight(opening.center() + QPointF(0, 40), opening.height() * 0.7);
-            torchlight.setColorAt(0, QColor(255, 220, 140));
-            torchlight.setColorAt(1, QColor(150, 60, 30));
-            p.setBrush(torchlight);
+            // Torchlight within.
+            p.setBrush(radial(opening.center() + QPointF(0, 40), opening.height() * 0.7,
+                              QColor(255, 220, 140), QColor(150, 60, 30)));
             p.drawPath(door);
             return;
         }

@@ -13,11 +13,9 @@ class PrehistoricArt : public ThemeArt {
     using ThemeArt::ThemeArt;
 
     void boulder(QPainter& p, QPointF at, double w, double h, const QColor& colour) const {
-        QRadialGradient g(at - QPointF(w * 0.3, h * 0.35), std::max(w, h) * 1.2);
-        g.setColorAt(0, shade(colour, 1.25));
-        g.setColorAt(1, shade(colour, 0.7));
         p.setPen(QPen(shade(colour, 0.5), 1.5));
-        p.setBrush(g);
+        p.setBrush(radial(at - QPointF(w * 0.3, h * 0.35), std::max(w, h) * 1.2,
+                          shade(colour, 1.25), shade(colour, 0.7)));
         p.drawEllipse(at, w, h);
     }
 

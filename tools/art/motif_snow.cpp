@@ -114,10 +114,9 @@ class SnowArt : public ThemeArt {
         }
         p.setPen(Qt::NoPen);
         if (state == DoorState::Open) {
-            QRadialGradient warm(opening.center() + QPointF(0, 30), opening.height() * 0.7);
-            warm.setColorAt(0, QColor(255, 236, 170));
-            warm.setColorAt(1, QColor(240, 150, 70));
-            p.setBrush(warm);
+            // A warm room within.
+            p.setBrush(radial(opening.center() + QPointF(0, 30), opening.height() * 0.7,
+                              QColor(255, 236, 170), QColor(240, 150, 70)));
             p.drawPath(arch);
             return;
         }

@@ -111,15 +111,12 @@ QImage paintedCanvas(int width, int height, const std::function<void(QPainter&)>
 }
 
 void floorShadow(QPainter& p, const QRectF& rect, int alpha) {
-    QRadialGradient g(rect.center(), rect.width() / 2);
-    g.setColorAt(0, QColor(0, 0, 0, alpha));
-    g.setColorAt(1, QColor(0, 0, 0, 0));
     p.save();
     p.translate(rect.center());
     p.scale(1, rect.height() / rect.width());
     p.translate(-rect.center());
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(radial(rect.center(), rect.width() / 2, QColor(0, 0, 0, alpha), QColor(0, 0, 0, 0)));
     p.drawEllipse(
         QRectF(rect.left(), rect.center().y() - rect.width() / 2, rect.width(), rect.width()));
     p.restore();
@@ -136,6 +133,13 @@ QBrush horizontal(const QRectF& r, const QColor& left, const QColor& right) {
     QLinearGradient g(r.topLeft(), r.topRight());
     g.setColorAt(0, left);
     g.setColorAt(1, right);
+    return QBrush(g);
+}
+
+QBrush radial(QPointF centre, double radius, const QColor& inner, const QColor& outer) {
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0, inner);
+    g.setColorAt(1, outer);
     return QBrush(g);
 }
 

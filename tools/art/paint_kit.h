@@ -45,5 +45,7 @@ void floorShadow(QPainter& p, const QRectF& rect, int alpha);
 // Vertical linear gradient brush.
 QBrush vertical(const QRectF& r, const QColor& top, const QColor& bottom);
 QBrush horizontal(const QRectF& r, const QColor& left, const QColor& right);
+// Radial gradient brush from `inner` at the centre to `outer` at the radius.
+QBrush radial(QPointF centre, double radius, const QColor& inner, const QColor& outer);
 
 }  // namespace rumbelo::art

@@ -23,10 +23,8 @@ QList<QImage> staticDoorFrames() {
             p.setBrush(horizontal(frameRect, QColor(170, 110, 55), QColor(120, 72, 32)));
             p.drawRect(frameRect.adjusted(0.5, 0.5, -0.5, 0));
             // The room behind: warm light.
-            QRadialGradient light(opening.center(), opening.height() * 0.6);
-            light.setColorAt(0, QColor(255, 248, 205));
-            light.setColorAt(1, QColor(250, 200, 95));
-            p.setBrush(light);
+            p.setBrush(radial(opening.center(), opening.height() * 0.6, QColor(255, 248, 205),
+                              QColor(250, 200, 95)));
             p.drawRect(opening);
             // The leaf, narrowing as it turns.
             const double open = step / 4.0;

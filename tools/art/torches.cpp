@@ -26,11 +26,9 @@ QImage torch(int pattern) {
     return paintedCanvas(kTorchWidth, kTorchHeight, [&](QPainter& p) {
         const double phase = pattern / 6.0 * 2 * kPi;
         // Glow.
-        QRadialGradient glow(QPointF(20, 30), 20 + 2 * std::sin(phase * 2));
-        glow.setColorAt(0, QColor(255, 200, 80, 120));
-        glow.setColorAt(1, QColor(255, 160, 40, 0));
         p.setPen(Qt::NoPen);
-        p.setBrush(glow);
+        p.setBrush(radial(QPointF(20, 30), 20 + 2 * std::sin(phase * 2), QColor(255, 200, 80, 120),
+                          QColor(255, 160, 40, 0)));
         p.drawEllipse(QPointF(20, 30), 20, 22);
         // Handle and bracket.
         QPolygonF handle;

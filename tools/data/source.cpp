@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "common/data/text_lines.h"
 
@@ -31,6 +32,14 @@ std::vector<std::string> splitFields(const std::string& text) {
         start = tab + 1;
     }
     return fields;
+}
+
+std::vector<std::string> splitWords(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
 }
 
 std::optional<SourceFile> readSource(const std::filesystem::path& root, const std::string& name,

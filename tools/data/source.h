@@ -30,5 +30,7 @@ std::optional<SourceFile> readSource(const std::filesystem::path& root, const st
 
 // Tab-separated fields, each trimmed of surrounding blanks.
 std::vector<std::string> splitFields(const std::string& text);
+// The words of a text, separated by blanks or tabs.
+std::vector<std::string> splitWords(const std::string& text);
 
 }  // namespace rumbelo::data

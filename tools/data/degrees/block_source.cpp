@@ -1,7 +1,6 @@
 #include "data/degrees/block_source.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace rumbelo::data::degrees {
 namespace {
@@ -11,14 +10,6 @@ std::string trimmed(const std::string& s) {
     if (first == std::string::npos) return {};
     const auto last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
-}
-
-std::vector<std::string> splitWords(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
 }
 
 // "name: value" with a lower-case name of letters and hyphens.

@@ -1,20 +1,10 @@
 #include "data/fp/fp_sources.h"
 
-#include <sstream>
-
 #include "common/text/fixed_text.h"
 #include "data/source.h"
 
 namespace rumbelo::data::fp {
 namespace {
-
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
-}
 
 // Repeatable text directives join into one paragraph.
 void append(std::string& paragraph, const std::string& text) {
@@ -77,13 +67,13 @@ class FamilyReader {
                 ctx_.diag.error(line.pos, "expected modulo<TAB>name<TAB>hours");
             title.modules.push_back({line.pos, text, hours.value_or(0)});
         } else if (directive == "acceso") {
-            title.access = {line.pos, words(line.field(1))};
+            title.access = {line.pos, splitWords(line.field(1))};
         } else if (directive == "carreras") {
-            title.degrees = {line.pos, words(line.field(1))};
+            title.degrees = {line.pos, splitWords(line.field(1))};
         } else if (directive == "grupos") {
-            title.groups = {line.pos, words(line.field(1))};
+            title.groups = {line.pos, splitWords(line.field(1))};
         } else if (directive == "oferta") {
-            Offer offer{line.pos, line.field(1), words(line.field(2))};
+            Offer offer{line.pos, line.field(1), splitWords(line.field(2))};
             title.offer = offer;
         }
     }

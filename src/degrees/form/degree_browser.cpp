@@ -22,13 +22,6 @@ namespace rumbelo {
 
 using namespace degrees;
 
-namespace {
-
-const QString kTimes = QStringLiteral("Times New Roman");
-const QString kCourier = QStringLiteral("Courier New");
-
-}  // namespace
-
 void TForm1::connectDegreeBrowser() {
     connect(MenuCarUni1, &QPushButton::clicked, this, &TForm1::MenuCarUni1Click);
     connect(MenuCarUni3, &QPushButton::clicked, this, &TForm1::MenuCarUni3Click);

@@ -22,8 +22,6 @@ using namespace degrees;
 
 namespace {
 
-const QString kTimes = QStringLiteral("Times New Roman");
-const QString kCourier = QStringLiteral("Courier New");
 constexpr int kNothingHere = 292;
 
 // One line of the rich-text list, blanks kept, headings in red.

@@ -230,7 +230,7 @@ void TForm1::applyCaptions() {
     LabelAno->setText(toQt(yearCaption(t)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     const std::string school = TrimRight(program_.state().schoolName);
     LabelAno2->setText(toQt(school));
-    setFontOf(LabelAno2, QStringLiteral("Times New Roman"),
+    setFontOf(LabelAno2, kTimes,
               schoolNameFontSize(school.size()) + program_.state().largeFontsCorrection, true);
     for (QPushButton* back : {BotRetroceder, menuFP3, menui5, BitRetroSelCar, MenuRetroCon})
         caption(back, 82);
@@ -278,18 +278,18 @@ void TForm1::applyColoursAndFonts() {
         rim->setColor(QColor(40, 40, 40));
         label->setGraphicsEffect(rim);
     }
-    setFontOf(LabelAno, QStringLiteral("Times New Roman"), 9 + correction, true);
-    setFontOf(LabelSeleccion, QStringLiteral("Times New Roman"), 12 + correction, true);
-    setFontOf(PanelSelTit, QStringLiteral("Courier New"), 11 + correction, true);
-    setFontOf(PanelCarSel, QStringLiteral("Times New Roman"), 13 + correction, true);
+    setFontOf(LabelAno, kTimes, 9 + correction, true);
+    setFontOf(LabelSeleccion, kTimes, 12 + correction, true);
+    setFontOf(PanelSelTit, kCourier, 11 + correction, true);
+    setFontOf(PanelCarSel, kTimes, 13 + correction, true);
     for (QWidget* filter : std::initializer_list<QWidget*>{ComSelCar, BotSelcar})
-        setFontOf(filter, QStringLiteral("Times New Roman"), 11 + correction);
+        setFontOf(filter, kTimes, 11 + correction);
     for (QPushButton* button : findChildren<QPushButton*>()) {
-        setFontOf(button, QStringLiteral("Times New Roman"), 12 + correction);
+        setFontOf(button, kTimes, 12 + correction);
         button->setCursor(Qt::PointingHandCursor);
     }
-    setFontOf(ListSel, QStringLiteral("Times New Roman"), 12 + correction);
-    setFontOf(ListComunidad, QStringLiteral("Times New Roman"), 10 + correction);
+    setFontOf(ListSel, kTimes, 12 + correction);
+    setFontOf(ListComunidad, kTimes, 10 + correction);
     for (QLabel* label : LabelAyu) {
         setFontOf(label, QStringLiteral("Comic Sans MS"), 9 + correction);
         label->setWordWrap(true);

@@ -13,6 +13,10 @@ class QWidget;
 
 namespace rumbelo::degrees {
 
+// The families the degrees form writes in.
+inline const QString kTimes = QStringLiteral("Times New Roman");
+inline const QString kCourier = QStringLiteral("Courier New");
+
 // Background (and list base) colour, and optionally the text colour.
 void paintWidget(QWidget* widget, Rgb background);
 void paintWidget(QWidget* widget, Rgb background, Rgb text);

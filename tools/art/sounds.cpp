@@ -1,12 +1,11 @@
 #include "sounds.h"
 
-#include <QFile>
 #include <QHash>
-#include <QTextStream>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "key_value_file.h"
 #include "paint_kit.h"
 
 namespace rumbelo::art {
@@ -31,11 +30,6 @@ void normalise(std::vector<double>& samples, double peak) {
     if (loudest > 0)
         for (double& s : samples)
             s *= peak / loudest;
-}
-
-std::runtime_error tuneError(const QString& path, int line, const QString& why) {
-    return std::runtime_error(
-        QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(why).toStdString());
 }
 
 // "C5", "F#4", "Bb3" -> frequency; "r" is a rest (0).
@@ -103,25 +97,13 @@ struct Tune {
 };
 
 Tune readTune(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw std::runtime_error(path.toStdString() + ": cannot be opened");
     Tune tune;
-    QTextStream in(&file);
-    int number = 0;
-    while (!in.atEnd()) {
-        ++number;
-        const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        const qsizetype eq = line.indexOf('=');
-        if (eq <= 0) throw tuneError(path, number, QStringLiteral("expected key = value"));
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+    readKeyValues(path, [&](int number, const QString& key, const QString& value) {
         if (key == QLatin1String("tempo")) {
             bool ok = false;
             tune.tempo = value.toDouble(&ok);
             if (!ok || tune.tempo < 40 || tune.tempo > 300)
-                throw tuneError(path, number, QStringLiteral("tempo is 40..300 beats a minute"));
+                throw fileError(path, number, QStringLiteral("tempo is 40..300 beats a minute"));
         } else if (key == QLatin1String("voice")) {
             tune.voice = value;
         } else if (key == QLatin1String("bass.voice")) {
@@ -133,9 +115,9 @@ Tune readTune(const QString& path) {
         } else if (key == QLatin1String("sparkle")) {
             tune.sparkle = value;
         } else {
-            throw tuneError(path, number, QStringLiteral("unknown key \"%1\"").arg(key));
+            throw fileError(path, number, QStringLiteral("unknown key \"%1\"").arg(key));
         }
-    }
+    });
     static const QStringList voices = {"bell", "marimba", "pluck", "flute"};
     if (!voices.contains(tune.voice) || !voices.contains(tune.bassVoice))
         throw std::runtime_error(path.toStdString() + ": voice is bell, marimba, pluck or flute");

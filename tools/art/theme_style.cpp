@@ -1,16 +1,11 @@
 #include "theme_style.h"
 
-#include <QFile>
-#include <QTextStream>
 #include <stdexcept>
+
+#include "key_value_file.h"
 
 namespace rumbelo::art {
 namespace {
-std::runtime_error fileError(const QString& path, int line, const QString& why) {
-    return std::runtime_error(
-        QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(why).toStdString());
-}
-
 ThemeKind kindNamed(const QString& word, const QString& path, int line) {
     static const QHash<QString, ThemeKind> kinds = {{"flowers", ThemeKind::Flowers},
                                                     {"castle", ThemeKind::Castle},
@@ -25,23 +20,10 @@ ThemeKind kindNamed(const QString& word, const QString& path, int line) {
 }  // namespace
 
 ThemeStyle ThemeStyle::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw std::runtime_error(path.toStdString() + ": cannot be opened");
     ThemeStyle style;
     style.path_ = path;
-    QTextStream in(&file);
-    int number = 0;
     bool haveKind = false;
-    while (!in.atEnd()) {
-        ++number;
-        // Colours start with "#" too, so only whole lines are comments.
-        const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        const qsizetype eq = line.indexOf('=');
-        if (eq <= 0) throw fileError(path, number, "expected key = value");
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
+    readKeyValues(path, [&](int number, const QString& key, const QString& value) {
         if (style.colours_.contains(key) || style.words_.contains(key))
             throw fileError(path, number, "\"" + key + "\" given twice");
         if (key == QLatin1String("letter")) {
@@ -58,7 +40,7 @@ ThemeStyle ThemeStyle::load(const QString& path) {
         } else {
             style.words_.insert(key, value);
         }
-    }
+    });
     if (style.letter_.isNull() || !haveKind)
         throw std::runtime_error(path.toStdString() + ": letter and kind are required");
     return style;

@@ -11,6 +11,7 @@
 #include "common/texts/interface_texts.h"
 #include "data/degrees/degrees_pass.h"
 #include "degrees/data/degree_catalog.h"
+#include "support/compile_errors.h"
 #include "support/temp_folder.h"
 
 namespace rumbelo::data {
@@ -90,16 +91,9 @@ struct Sources {
         return !ctx.diag.failed();
     }
     bool hasError(const std::string& text) const {
-        for (const auto& error : ctx.diag.errors())
-            if (error.find(text) != std::string::npos) return true;
-        return false;
+        return rumbelo::testing::anyErrorContains(ctx.diag.errors(), text);
     }
-    std::string allErrors() const {
-        std::string all;
-        for (const auto& error : ctx.diag.errors())
-            all += error + "\n";
-        return all;
-    }
+    std::string allErrors() const { return rumbelo::testing::allErrors(ctx.diag.errors()); }
 };
 
 struct Loaded {

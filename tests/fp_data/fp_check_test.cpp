@@ -43,11 +43,7 @@ struct Built {
     Built() {
         testing::writeSources(src);
         CompileContext ctx(src.path(), out.path());
-        compileGrupos(ctx);
-        compileQuestionnaires(ctx);
-        fp::compileFpReferences(ctx);
-        const auto families = fp::readFamilies(ctx);
-        fp::compileFpTitles(ctx, families);
+        testing::compileTexts(ctx);
         EXPECT_FALSE(ctx.diag.failed());
         for (int z = 1; z <= 4; ++z)
             out.writeLines("LU" + std::to_string(z), {"AUno", "ADos"});

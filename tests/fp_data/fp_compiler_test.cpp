@@ -10,33 +10,17 @@
 #include "degrees/data/fp_catalog.h"
 #include "degrees/data/interest_catalog.h"
 #include "fp_sources_fixture.h"
+#include "support/compile_errors.h"
 
 namespace rumbelo::data {
 namespace {
 
 using rumbelo::testing::TempFolder;
 
-bool anyErrorContains(const Diagnostics& diag, const std::string& text) {
-    for (const auto& error : diag.errors())
-        if (error.find(text) != std::string::npos) return true;
-    return false;
-}
+using rumbelo::testing::allErrors;
+using rumbelo::testing::anyErrorContains;
 
-std::string allErrors(const Diagnostics& diag) {
-    std::string text;
-    for (const auto& error : diag.errors())
-        text += error + "\n";
-    return text;
-}
-
-// Everything but the offer, which needs the centres of the geography.
-void compileTexts(CompileContext& ctx) {
-    compileGrupos(ctx);
-    compileQuestionnaires(ctx);
-    fp::compileFpReferences(ctx);
-    const auto families = fp::readFamilies(ctx);
-    fp::compileFpTitles(ctx, families);
-}
+using testing::compileTexts;
 
 struct Compiled {
     TempFolder src, out;
@@ -50,7 +34,7 @@ TEST(FpCompiler, TheCompiledCatalogueLoadsAsTheFormLoadsIt) {
     Compiled c;
     testing::writeSources(c.src);
     compileTexts(c.ctx);
-    ASSERT_FALSE(c.ctx.diag.failed()) << allErrors(c.ctx.diag);
+    ASSERT_FALSE(c.ctx.diag.failed()) << allErrors(c.ctx.diag.errors());
 
     degrees::FpCatalog fp;
     degrees::loadFpTexts(c.files, fp);
@@ -119,9 +103,10 @@ TEST(FpCompiler, MovingAFixedRequirementIsAnErrorAtItsLine) {
     testing::writeSources(c.src);
     c.src.write("fp/requisitos.tsv", "extra\tOtro\n" + testing::requirementsSource());
     compileTexts(c.ctx);
-    EXPECT_TRUE(anyErrorContains(
-        c.ctx.diag, "fp/requisitos.tsv:3: the cabecera requirement must be entry 1, not 2"));
-    EXPECT_TRUE(anyErrorContains(c.ctx.diag,
+    EXPECT_TRUE(
+        anyErrorContains(c.ctx.diag.errors(),
+                         "fp/requisitos.tsv:3: the cabecera requirement must be entry 1, not 2"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
                                  "fp/requisitos.tsv:10: the ruta1 requirement must be entry 8"));
 }
 
@@ -130,7 +115,8 @@ TEST(FpCompiler, ASecondGroupFamilyBeforeAFirstGroupOneIsRefused) {
     testing::writeSources(c.src);
     c.src.write("fp/familias.tsv", "dos\t2\nuno\t1\n");
     compileTexts(c.ctx);
-    EXPECT_TRUE(anyErrorContains(c.ctx.diag, "first-group family uno after a second-group family"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "first-group family uno after a second-group family"));
 }
 
 TEST(FpCompiler, UnknownKeysAndUnreachableRoutesPointAtTheSourceLine) {
@@ -140,8 +126,9 @@ TEST(FpCompiler, UnknownKeysAndUnreachableRoutesPointAtTheSourceLine) {
                 "familia\tSegunda\ntexto\tOtra.\n" +
                     testing::titleSource("t-tres", "Tres", "r2 nada", "salud"));
     compileTexts(c.ctx);
-    EXPECT_TRUE(anyErrorContains(c.ctx.diag, "fp/familias/dos.txt:8: unknown REQFP key \"nada\""));
-    EXPECT_TRUE(anyErrorContains(c.ctx.diag,
+    EXPECT_TRUE(
+        anyErrorContains(c.ctx.diag.errors(), "fp/familias/dos.txt:8: unknown REQFP key \"nada\""));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
                                  "fp/familias/dos.txt:8: t-tres is open to no Bachillerato route"));
 }
 
@@ -151,8 +138,8 @@ TEST(FpCompiler, ATitleWithoutGroupsIsRefused) {
     c.src.write("fp/familias/dos.txt", "familia\tSegunda\ntexto\tOtra.\n" +
                                            testing::titleSource("t-tres", "Tres", "r12", ""));
     compileTexts(c.ctx);
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "fp/familias/dos.txt:3: t-tres belongs to no interest group"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "fp/familias/dos.txt:3: t-tres belongs to no interest group"));
 }
 
 TEST(FpCompiler, TextsThatWouldBeCutAreErrors) {
@@ -170,9 +157,10 @@ TEST(FpCompiler, TextsThatWouldBeCutAreErrors) {
                 "dulo cuyo nombre no cabe en la columna de nombres\t30\n"
                 "salidas\tAlgo.\nacceso\tr12\ngrupos\tsalud\n");
     compileTexts(c.ctx);
-    EXPECT_TRUE(anyErrorContains(c.ctx.diag, "fp/familias/dos.txt:3: the summary of t-tres takes"));
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "fp/familias/dos.txt:5: a module name holds at most 42"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "fp/familias/dos.txt:3: the summary of t-tres takes"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "fp/familias/dos.txt:5: a module name holds at most 42"));
 }
 
 TEST(FpCompiler, ABlockLongerThanTwentyFiveLinesIsRefused) {
@@ -188,15 +176,15 @@ TEST(FpCompiler, ABlockLongerThanTwentyFiveLinesIsRefused) {
             std::to_string(i) + "\t50\n";
     c.src.write("fp/familias/dos.txt", "familia\tSegunda\ntexto\tOtra.\n" + title);
     compileTexts(c.ctx);
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "fp/familias/dos.txt:3: the text block takes 26 lines"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "fp/familias/dos.txt:3: the text block takes 26 lines"));
 }
 
 TEST(QuestionnaireCompiler, WeightsRepeatItemsInTheGroupLists) {
     Compiled c;
     testing::writeSources(c.src);
     compileTexts(c.ctx);
-    ASSERT_FALSE(c.ctx.diag.failed()) << allErrors(c.ctx.diag);
+    ASSERT_FALSE(c.ctx.diag.failed()) << allErrors(c.ctx.diag.errors());
     degrees::InterestCatalog interest;
     degrees::loadInterestTexts(c.files, interest);
     degrees::loadGroupItems(c.files, interest);
@@ -218,10 +206,12 @@ TEST(QuestionnaireCompiler, TheGradedScalesMustOpenTheQualities) {
                 "a3\tTres\tsalud\tA3\nb1\tCuatro\tempresa\tB1\nb2\tCinco\tempresa\tB2\n"
                 "b3\tSeis\tempresa\tB3\n");
     compileTexts(c.ctx);
+    EXPECT_TRUE(
+        anyErrorContains(c.ctx.diag.errors(),
+                         "interest/cualidades.tsv:1: statement 1 must carry the chain mark A1"));
     EXPECT_TRUE(anyErrorContains(
-        c.ctx.diag, "interest/cualidades.tsv:1: statement 1 must carry the chain mark A1"));
-    EXPECT_TRUE(anyErrorContains(
-        c.ctx.diag, "interest/cualidades.tsv:7: only the first six statements carry a chain mark"));
+        c.ctx.diag.errors(),
+        "interest/cualidades.tsv:7: only the first six statements carry a chain mark"));
 }
 
 TEST(QuestionnaireCompiler, AGroupWithoutStatementsCannotBeScored) {
@@ -230,7 +220,7 @@ TEST(QuestionnaireCompiler, AGroupWithoutStatementsCannotBeScored) {
     c.src.write("interest/intereses.tsv", "x\tEquis\tsalud\n");
     compileTexts(c.ctx);
     EXPECT_TRUE(anyErrorContains(
-        c.ctx.diag,
+        c.ctx.diag.errors(),
         "interest/intereses.tsv: interest group 2 has no statement in this questionnaire"));
 }
 
@@ -239,10 +229,10 @@ TEST(QuestionnaireCompiler, BadWeightsAndUnknownGroupsAreReported) {
     testing::writeSources(c.src);
     c.src.write("interest/intereses.tsv", "x\tEquis\tsalud*0 empresa\ny\tIgriega\tarte\n");
     compileTexts(c.ctx);
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "interest/intereses.tsv:1: a weight is a number from 1 to 9"));
-    EXPECT_TRUE(
-        anyErrorContains(c.ctx.diag, "interest/intereses.tsv:2: unknown GRUPOS key \"arte\""));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "interest/intereses.tsv:1: a weight is a number from 1 to 9"));
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(),
+                                 "interest/intereses.tsv:2: unknown GRUPOS key \"arte\""));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/compile.h"
+#include "data/fp/fp_passes.h"
 #include "support/temp_folder.h"
 
 namespace rumbelo::data::testing {
@@ -61,6 +62,15 @@ inline void writeSources(const rumbelo::testing::TempFolder& src) {
     src.write("fp/familias/dos.txt",
               "familia\tSegunda familia\ntexto\tOtra.\n" +
                   titleSource("t-tres", "T\xC3\xADtulo tres", "r12", "salud empresa"));
+}
+
+// Every pass of these sources but the offer, which needs the centres of the geography.
+inline void compileTexts(CompileContext& ctx) {
+    compileGrupos(ctx);
+    compileQuestionnaires(ctx);
+    fp::compileFpReferences(ctx);
+    const auto families = fp::readFamilies(ctx);
+    fp::compileFpTitles(ctx, families);
 }
 
 }  // namespace rumbelo::data::testing

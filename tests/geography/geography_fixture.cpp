@@ -23,10 +23,4 @@ std::string readFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool anyErrorContains(const std::vector<std::string>& errors, const std::string& text) {
-    for (const auto& error : errors)
-        if (error.find(text) != std::string::npos) return true;
-    return false;
-}
-
 }  // namespace rumbelo::testing

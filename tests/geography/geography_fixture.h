@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/compile.h"
+#include "support/compile_errors.h"
 
 namespace rumbelo::testing {
 
@@ -19,8 +20,5 @@ const CompiledGeography& compiledGeography();
 
 // The whole file.
 std::string readFile(const std::filesystem::path& path);
-
-// True when some error contains the text.
-bool anyErrorContains(const std::vector<std::string>& errors, const std::string& text);
 
 }  // namespace rumbelo::testing

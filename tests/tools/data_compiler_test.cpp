@@ -7,16 +7,13 @@
 #include "data/check.h"
 #include "data/compile.h"
 #include "data/profile_tool.h"
+#include "support/compile_errors.h"
 #include "support/temp_folder.h"
 
 namespace rumbelo::data {
 namespace {
 
-bool anyErrorContains(const Diagnostics& diag, const std::string& text) {
-    for (const auto& error : diag.errors())
-        if (error.find(text) != std::string::npos) return true;
-    return false;
-}
+using rumbelo::testing::anyErrorContains;
 
 TEST(TextosCompiler, WritesNumberedLinesInWindows1252WithCrLf) {
     testing::TempFolder src, out;
@@ -42,9 +39,11 @@ TEST(TextosCompiler, ATextLongerThanItsSlotIsAnErrorAtItsLine) {
     src.write("texts/textos.es.tsv", "# comment\n6\tTexto demasiado largo\n502\tnada\n6\totra\n");
     CompileContext ctx(src.path(), out.path());
     compileTextos(ctx);
-    EXPECT_TRUE(anyErrorContains(ctx.diag, "texts/textos.es.tsv:2: text 6 is 21 characters long"));
-    EXPECT_TRUE(anyErrorContains(ctx.diag, "texts/textos.es.tsv:3: text 502 has no slot"));
-    EXPECT_TRUE(anyErrorContains(ctx.diag, "texts/textos.es.tsv:4: text 6 is given twice"));
+    EXPECT_TRUE(
+        anyErrorContains(ctx.diag.errors(), "texts/textos.es.tsv:2: text 6 is 21 characters long"));
+    EXPECT_TRUE(anyErrorContains(ctx.diag.errors(), "texts/textos.es.tsv:3: text 502 has no slot"));
+    EXPECT_TRUE(
+        anyErrorContains(ctx.diag.errors(), "texts/textos.es.tsv:4: text 6 is given twice"));
 }
 
 TEST(TextosCompiler, CharactersOutsideWindows1252AreRefused) {
@@ -52,7 +51,7 @@ TEST(TextosCompiler, CharactersOutsideWindows1252AreRefused) {
     src.write("texts/textos.es.tsv", "163\tflecha \xE2\x86\x92\n");
     CompileContext ctx(src.path(), out.path());
     compileTextos(ctx);
-    EXPECT_TRUE(anyErrorContains(ctx.diag, "texts/textos.es.tsv:1: text has characters"));
+    EXPECT_TRUE(anyErrorContains(ctx.diag.errors(), "texts/textos.es.tsv:1: text has characters"));
 }
 
 TEST(KeyRegistry, UnknownAndDuplicateKeysAreReportedWithTheirPlace) {
@@ -62,8 +61,9 @@ TEST(KeyRegistry, UnknownAndDuplicateKeysAreReportedWithTheirPlace) {
     keys.add("LUGAR", "us", 2, {"geo/universidades.tsv", 9}, diag);
     EXPECT_EQ(keys.resolve("LUGAR", "us", {"x", 1}, diag), 1);
     EXPECT_EQ(keys.resolve("LUGAR", "ucm", {"grados.tsv", 12}, diag), 0);
-    EXPECT_TRUE(anyErrorContains(diag, "geo/universidades.tsv:9: duplicate LUGAR key \"us\""));
-    EXPECT_TRUE(anyErrorContains(diag, "grados.tsv:12: unknown LUGAR key \"ucm\""));
+    EXPECT_TRUE(
+        anyErrorContains(diag.errors(), "geo/universidades.tsv:9: duplicate LUGAR key \"us\""));
+    EXPECT_TRUE(anyErrorContains(diag.errors(), "grados.tsv:12: unknown LUGAR key \"ucm\""));
 }
 
 TEST(ProfileTool, WritesARecordTheProgramReads) {

@@ -23,13 +23,6 @@ std::vector<std::string> blockLines(const std::vector<std::string>& lines, std::
 
 }  // namespace
 
-InterfaceTexts numberedTexts() {
-    InterfaceTexts texts;
-    for (int k = 1; k <= InterfaceTexts::kLastUsed; ++k)
-        if (InterfaceTexts::hasSlot(k)) texts.set(k, "t" + std::to_string(k));
-    return texts;
-}
-
 CraftedCatalogue::CraftedCatalogue() : texts_(numberedTexts()) {}
 
 int CraftedCatalogue::add(CraftedDegree degree) {

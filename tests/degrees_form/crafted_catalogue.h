@@ -9,6 +9,7 @@
 #include "common/messages.h"
 #include "common/texts/interface_texts.h"
 #include "degrees/data/degree_catalog.h"
+#include "support/numbered_texts.h"
 #include "support/temp_folder.h"
 
 namespace rumbelo::testing {
@@ -46,8 +47,5 @@ class CraftedCatalogue {
     std::vector<CraftedDegree> degrees_;
     InterfaceTexts texts_;
 };
-
-// Interface texts numbered "t<k>" for every slot, as a recognisable stand-in.
-InterfaceTexts numberedTexts();
 
 }  // namespace rumbelo::testing

@@ -7,19 +7,10 @@
 #include "scene/rules/sign_texts.h"
 #include "scene/rules/title_reveal.h"
 #include "scene/world/building_table.h"
+#include "support/numbered_texts.h"
 
 using namespace rumbelo;
-
-namespace {
-
-InterfaceTexts numberedTexts() {
-    InterfaceTexts texts;
-    for (int k = 1; k <= InterfaceTexts::kLastUsed; ++k)
-        if (InterfaceTexts::hasSlot(k)) texts.set(k, "t" + std::to_string(k));
-    return texts;
-}
-
-}  // namespace
+using rumbelo::testing::numberedTexts;
 
 TEST(SceneTexts, DoorCaptionsAndHintsJoinTheirTextsWithCarriageReturns) {
     const SceneTexts s = buildSceneTexts(numberedTexts());

@@ -1,7 +1,9 @@
 #include "forge.h"
+#include <QPainter>
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <atomic>
 #include <mutex>
 #include <stdexcept>
@@ -110,6 +112,18 @@ Outputs Forge::torchLists() const {
             {QStringLiteral("antorchaf.dxg"), encodeImageList(butterflyList(), {})}};
 }
 
+namespace {
+QImage desktopIcon() {
+    const QImage girl =
+        guidePortrait().scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage icon(128, 128, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.drawImage((128 - girl.width()) / 2, 0, girl);
+    return icon;
+}
+}  // namespace
+
 Outputs Forge::guideFiles() const {
     return {
         {QStringLiteral("chica.bmp"), encodeBmp(onKeyColour(guidePortrait()))},
@@ -118,6 +132,8 @@ Outputs Forge::guideFiles() const {
         {QStringLiteral("puertas.DXG"),
          encodeImageList({{QStringLiteral("puerta"), staticDoorFrames()}}, {})},
         {QStringLiteral("bocadillo.bmp"), encodeBmp(onKeyColour(staticBubble()))},
+        // The desktop icon: the guide girl on a transparent square.
+        {QStringLiteral("rumbelo.png"), encodePng(desktopIcon())},
     };
 }
 

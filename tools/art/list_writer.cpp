@@ -35,14 +35,6 @@ void checkCount(std::size_t count) {
     if (count > 0xffff) throw std::runtime_error("too many list items");
 }
 
-QByteArray encodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) throw std::runtime_error("PNG encoding failed");
-    return bytes;
-}
-
 }  // namespace
 
 QByteArray encodeImageList(const std::vector<ImageEntry>& entries, const QList<QRgb>& colours) {
@@ -110,6 +102,14 @@ QByteArray encodeBmp(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
         throw std::runtime_error("BMP encoding failed");
+    return bytes;
+}
+
+QByteArray encodePng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) throw std::runtime_error("PNG encoding failed");
     return bytes;
 }
 

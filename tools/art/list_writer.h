@@ -28,5 +28,7 @@ QByteArray encodeWaveList(const std::vector<WaveEntry>& entries);
 // A 24-bit BMP of the picture (alpha dropped: transparent pixels must already be painted
 // with the picture's key colour).
 QByteArray encodeBmp(const QImage& image);
+// A PNG with its alpha channel (the desktop icon).
+QByteArray encodePng(const QImage& image);
 
 }  // namespace rumbelo::art

@@ -1,6 +1,7 @@
 #include "app/bienvenida.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
@@ -24,10 +25,13 @@ TBienvenida::TBienvenida(Program& program) : QWidget(nullptr, Qt::SplashScreen) 
     ImageChica->setObjectName(QStringLiteral("ImageChica"));
     ImageChica->setGeometry(24, 24, 100, 150);
     ImageChica->setAlignment(Qt::AlignCenter);
-    if (!program.pictures().guide.isNull())
+    if (!program.pictures().guide.isNull()) {
+        // White is the picture's see-through colour, as everywhere the guide is drawn.
+        QPixmap girl = QPixmap::fromImage(program.pictures().guide);
+        girl.setMask(girl.createMaskFromColor(Qt::white));
         ImageChica->setPixmap(
-            QPixmap::fromImage(program.pictures().guide)
-                .scaled(ImageChica->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            girl.scaled(ImageChica->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
 
     LabelTitulo = new QLabel(QStringLiteral("Rumbelo 2.007/08"), this);
     LabelTitulo->setObjectName(QStringLiteral("LabelTitulo"));

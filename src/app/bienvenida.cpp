@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 
 namespace rumbelo {

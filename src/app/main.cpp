@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
     return rumbelo::runProgram(argc, argv);

@@ -3,9 +3,9 @@
 #include <QStyleFactory>
 #include <functional>
 
-#include "app/aviso.h"
 #include "app/bienvenida.h"
-#include "app/program.h"
+#include "app/startup.h"
+#include "common/dialog/aviso.h"
 #include "common/print/report_fonts.h"
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
@@ -13,65 +13,9 @@
 
 namespace rumbelo {
 
-Program::Program(StartOptions options)
-    : folder_(options.folder), params_(std::move(options.params)), showSplash_(options.splash) {
-    MessageSink* messages = options.messages;
-    if (!messages) {
-        ownMessages_ = std::make_unique<MessageBoxSink>();
-        messages = ownMessages_.get();
-    }
-    state_ = std::make_unique<ProgramState>(folder_.toStdString(), *messages);
-    questions_ = options.questions;
-    if (!questions_) {
-        ownQuestions_ = std::make_unique<MessageBoxQuestions>(state_->texts);
-        questions_ = ownQuestions_.get();
-    }
-    displayModes_ = options.displayModes ? std::move(options.displayModes) : makeDisplayModes();
-}
-
-Program::~Program() {
-    // Forms go in the reverse order of their creation; the splash may already be gone.
-    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
-        delete *it;
-    delete splash_;
-}
-
-QString Program::path(const std::string& nameAsOpened) const {
-    return QDir(folder_).filePath(toQt(nameAsOpened));
-}
-
-QWidget* Program::form(const QString& name) const {
-    for (QWidget* form : forms_)
-        if (form->objectName() == name) return form;
-    return nullptr;
-}
-
-void Program::adopt(QWidget* form) {
-    forms_.push_back(form);
-}
-
-void Program::closeSplash() {
-    if (splash_) splash_->close();
-}
-
-void Program::requestTerminate() {
-    terminateRequested_ = true;
-    QCoreApplication::quit();
-}
-
-void Program::restoreDisplayMode() {
-    auto& memo = state_->displayMode;
-    if (!memo.changed) return;
-    const DisplayMode remembered{memo.width, memo.height, memo.depth};
-    if (const auto target = restoreTarget(remembered, displayModes_->listed())) {
-        displayModes_->apply(*target);
-        memo.changed = false;
-    }
-}
-
 // The shared units' own start: the guide picture and the region grids. Either missing
 // stops the start-up at the scene's creation.
-void Program::startSharedUnits() {
+void MainBlock::startSharedUnits() {
     pictures_.guide = loadBitmap(path("chica.bmp"));
     const auto grids = state_->files.read("puntos3");
     if (grids) state_->regions = RegionGrids::fromBytes(*grids);
@@ -95,7 +39,7 @@ struct FormStep {
 
 }  // namespace
 
-void Program::createForms() {
+void MainBlock::createForms() {
     const std::vector<FormStep> steps = {
         {"Tform0", 10, false, [](Program& p) { return createSceneForm(p); }},
         {"TForm6", -1, true, {}},
@@ -110,33 +54,33 @@ void Program::createForms() {
         {"TFormCat", 100, true, {}},
     };
     for (const auto& step : steps) {
-        if (splash_ && step.progress >= 0) splash_->setProgress(step.progress);
+        if (auto* splash = qobject_cast<TBienvenida*>(splash_); splash && step.progress >= 0)
+            splash->setProgress(step.progress);
         if (step.create) {
             QWidget* form = step.create(*this);
             adopt(form);
-            if (auto* scene = qobject_cast<Tform0*>(form)) scene_ = scene;
-            if (auto* dialog = qobject_cast<TForm4*>(form)) dialog_ = dialog;
         }
         if (step.checkAfter && state_->abortFlag) return;
     }
 }
 
-void Program::start() {
+void MainBlock::start() {
     startSharedUnits();
     state_->abortFlag = false;
     if (showSplash_) {
-        splash_ = new TBienvenida(*this);
-        splash_->show();
-        splash_->repaint();
+        auto* splash = new TBienvenida(*this);
+        setSplash(splash);
+        splash->show();
+        splash->repaint();
         if (pictures_.guide.isNull())
             state_->messages().show("Faltan ficheros. Vuelva a instalar Rumbelo");
     }
     createForms();
-    if (!state_->abortFlag && scene_) scene_->show();
+    if (QWidget* sceneForm = scene(); !state_->abortFlag && sceneForm) sceneForm->show();
 }
 
 std::unique_ptr<Program> startProgram(StartOptions options) {
-    auto program = std::make_unique<Program>(std::move(options));
+    auto program = std::make_unique<MainBlock>(std::move(options));
     program->start();
     return program;
 }

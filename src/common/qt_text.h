@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 
 namespace rumbelo {
 

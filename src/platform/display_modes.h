@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/display_mode_rules.h"
+#include "platform/display_mode_rules.h"
 
 namespace rumbelo {
 

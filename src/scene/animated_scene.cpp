@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/sound/sound_cues.h"
 #include "scene/rules/speed_class.h"

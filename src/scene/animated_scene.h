@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "common/lists/wave_list.h"
 #include "scene/sprites/sprite_pictures.h"
-#include "scene/sprites/wave_list.h"
 
 namespace rumbelo {
 

@@ -9,20 +9,20 @@
 #include <QScreen>
 #include <filesystem>
 
-#include "app/exit_confirmation.h"
-#include "app/program.h"
-#include "app/skins.h"
 #include "common/data/readers.h"
+#include "common/dialog/exit_confirmation.h"
 #include "common/guide/guide_panel.h"
 #include "common/hint/mon_hint.h"
+#include "common/lists/image_list.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/sound/sound_cues.h"
+#include "common/widgets/skins.h"
 #include "common/widgets/tiled_picture.h"
 #include "platform/graphics_level.h"
 #include "scene/animated_scene.h"
 #include "scene/help_transition.h"
 #include "scene/sprites/drawing_surface.h"
-#include "scene/sprites/image_list.h"
 #include "scene/static_scene.h"
 
 namespace rumbelo {
@@ -38,10 +38,7 @@ std::vector<std::string> folderEntries(const QString& folder) {
 }
 }  // namespace
 
-Tform0::Tform0(Program& program)
-    : QWidget(nullptr, Qt::FramelessWindowHint),
-      program_(program),
-      guide_(program.pictures().frameBitmap, nullptr) {
+Tform0::Tform0(Program& program) : QWidget(nullptr, Qt::FramelessWindowHint), program_(program) {
     setObjectName(QStringLiteral("Tform0"));
     setWindowTitle(QStringLiteral("Rumbelo"));
     setAutoFillBackground(true);
@@ -72,6 +69,10 @@ Tform0::Tform0(Program& program)
     BotRetroce->setCursor(Qt::PointingHandCursor);
     BotRetroce->hide();
     connect(BotRetroce, &QPushButton::clicked, this, &Tform0::backButtonClicked);
+}
+
+Guide& Tform0::guide() {
+    return program_.guide();
 }
 
 Tform0::~Tform0() = default;
@@ -111,7 +112,7 @@ void Tform0::buildHelpPanel() {
     LabelAyu5 = labels[4];
     TimerAyuda.setObjectName(QStringLiteral("TimerAyuda"));
     TimerAyuda.setInterval(200);
-    helpPanel_ = new GuidePanel(guide_, chica, labels, &TimerAyuda, this);
+    helpPanel_ = new GuidePanel(program_.guide(), chica, labels, &TimerAyuda, this);
     connect(helpPanel_, &GuidePanel::ticked, this, [this] {
         PanelAyuda->show();
         PanelAyuda->raise();
@@ -199,7 +200,7 @@ bool Tform0::loadThemeBitmaps() {
 // guide girl), the door list and the bubble. They belong with the scene; a missing one leaves
 // its drawing out.
 void Tform0::loadStaticSceneLists() {
-    guide_.loadFrames(program_.path("figura.DXG"));
+    program_.guide().loadFrames(program_.path("figura.DXG"));
     QList<QImage> doorFrames;
     ImageList doors;
     if (doors.load(program_.path("puertas.DXG")))
@@ -209,7 +210,7 @@ void Tform0::loadStaticSceneLists() {
     const SharedPictures& pictures = program_.pictures();
     static_->setPictures(pictures.leaveSign, pictures.decoration,
                          loadBitmap(program_.path("bocadillo.bmp")), pictures.mosaicTile,
-                         guide_.frames(), doorFrames);
+                         program_.guide().frames(), doorFrames);
 }
 
 // Step 14: the interface texts, from the language folder when a language is chosen.
@@ -306,7 +307,7 @@ void Tform0::finishCreation() {
     ProgramState& state = program_.state();
     sounds_ = new SoundCues(program_.folder(), this);
     if (!sounds_->available()) state.introSound = false;
-    guide_.setSounds(sounds_);
+    program_.guide().setSounds(sounds_);
     if (animated_) animated_->setSounds(sounds_);
     if (isStatic()) {
         BotRetroce->setText(toQt(state.texts.trimmed(222)));

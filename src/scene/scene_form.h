@@ -38,7 +38,7 @@ class Tform0 : public QWidget {
     const QByteArray& engineSoundImage() const { return engineSoundImage_; }
 
     // The guide girl and the sound cues every section's help panel shares.
-    Guide& guide() { return guide_; }
+    Guide& guide();
     SoundCues* sounds() const { return sounds_; }
 
     // The animated scene, or nullptr in the static scene.
@@ -100,7 +100,6 @@ class Tform0 : public QWidget {
     int mosaicWidth_ = 0;
     int mosaicHeight_ = 0;
     SceneTexts sceneTexts_;
-    Guide guide_;
     SoundCues* sounds_ = nullptr;
     StaticScene* static_ = nullptr;
     std::unique_ptr<AnimatedScene> animated_;

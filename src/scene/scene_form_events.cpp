@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "app/exit_confirmation.h"
-#include "app/program.h"
+#include "common/dialog/exit_confirmation.h"
 #include "common/guide/guide_panel.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "scene/animated_scene.h"
 #include "scene/help_transition.h"

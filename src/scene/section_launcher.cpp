@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "app/program.h"
+#include "common/program/program.h"
+#include "common/program/section_entry.h"
 #include "scene/rules/sections.h"
 #include "scene/scene_form.h"
-#include "scene/section_entry.h"
 
 namespace rumbelo {
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 #include "scene/rules/scene_texts.h"
 #include "scene/rules/static_scene_steps.h"
 

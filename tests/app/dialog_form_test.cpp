@@ -8,8 +8,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/aviso.h"
-#include "app/exit_confirmation.h"
+#include "common/dialog/aviso.h"
+#include "common/dialog/exit_confirmation.h"
 #include "common/qt_text.h"
 #include "program_fixture.h"
 #include "scene/scene_form.h"

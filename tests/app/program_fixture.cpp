@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/aviso.h"
-#include "app/school_profile.h"
+#include "common/dialog/aviso.h"
+#include "common/program/school_profile.h"
 #include "common/text/cp1252.h"
 
 namespace rumbelo::testing {

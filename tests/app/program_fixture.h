@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/program.h"
+#include "app/startup.h"
 #include "support/temp_folder.h"
 
 namespace rumbelo {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/display_mode_rules.h"
-#include "app/school_profile.h"
-#include "app/start_settings.h"
-#include "app/themes.h"
+#include "common/program/school_profile.h"
+#include "common/program/start_settings.h"
+#include "common/program/themes.h"
+#include "platform/display_mode_rules.h"
 
 namespace rumbelo {
 namespace {

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/aviso.h"
+#include "common/dialog/aviso.h"
 #include "common/widgets/tiled_picture.h"
 #include "program_fixture.h"
 #include "scene/scene_form.h"

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 #include "forge.h"
 #include "key_colour.h"
 #include "sounds.h"

@@ -3,10 +3,10 @@
 // reported instead of crashing.
 #include <QtTest>
 
+#include "common/lists/image_list.h"
+#include "common/lists/wave_list.h"
 #include "forge.h"
 #include "list_writer.h"
-#include "scene/sprites/image_list.h"
-#include "scene/sprites/wave_list.h"
 #include "sounds.h"
 
 using namespace rumbelo;

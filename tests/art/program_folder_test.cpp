@@ -4,9 +4,9 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "app/themes.h"
-#include "scene/sprites/image_list.h"
-#include "scene/sprites/wave_list.h"
+#include "common/lists/image_list.h"
+#include "common/lists/wave_list.h"
+#include "common/program/themes.h"
 #include "world_facts.h"
 
 using namespace rumbelo;

@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/aviso.h"
+#include "common/dialog/aviso.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
@@ -102,7 +102,7 @@ class DegreesFormTest : public QObject {
     TForm1* form() const {
         return qobject_cast<TForm1*>(started_->program->form(QStringLiteral("TForm1")));
     }
-    Tform0* scene() const { return started_->program->scene(); }
+    Tform0* scene() const { return qobject_cast<Tform0*>(started_->program->scene()); }
     const DegreeCatalog& catalog() const { return form()->data().degrees; }
     const InterfaceTexts& texts() const { return started_->program->texts(); }
     void enterDegreeMenu();

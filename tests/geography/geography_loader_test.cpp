@@ -2,9 +2,9 @@
 // community, the places of a community, the centres of a comarca or area and the hints.
 #include <gtest/gtest.h>
 
+#include "common/geography/geography.h"
 #include "common/messages.h"
 #include "common/text/fixed_text.h"
-#include "degrees/data/geography.h"
 #include "geography/geography_fixture.h"
 
 namespace rumbelo {

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/widgets/tiled_picture.h"
 #include "program_fixture.h"

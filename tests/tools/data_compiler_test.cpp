@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/school_profile.h"
+#include "common/program/school_profile.h"
 #include "data/check.h"
 #include "data/compile.h"
 #include "data/profile_tool.h"

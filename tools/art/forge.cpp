@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 #include "common_list.h"
 #include "guide_girl.h"
 #include "key_colour.h"

@@ -4,7 +4,7 @@
 #include <QSet>
 #include <stdexcept>
 
-#include "scene/sprites/list_bytes.h"
+#include "common/lists/list_bytes.h"
 
 namespace rumbelo::art {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/themes.h"
-#include "scene/sprites/image_list.h"
+#include "common/lists/image_list.h"
+#include "common/program/themes.h"
 #include "scene/world/building_table.h"
 
 namespace rumbelo::art {

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "app/themes.h"
+#include "common/lists/image_list.h"
+#include "common/program/themes.h"
 #include "paint_kit.h"
 #include "previews.h"
-#include "scene/sprites/image_list.h"
 
 namespace rumbelo::art {
 namespace {

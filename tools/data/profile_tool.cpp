@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "app/school_profile.h"
-#include "app/themes.h"
+#include "common/program/school_profile.h"
+#include "common/program/themes.h"
 #include "common/text/cp1252.h"
 #include "common/text/fixed_text.h"
 

@@ -1,6 +1,6 @@
 #include "common/guide/guide.h"
 
-#include "scene/sprites/image_list.h"
+#include "common/lists/image_list.h"
 
 namespace rumbelo {
 

@@ -1,8 +1,8 @@
 #include "common/print/report_printing.h"
 
-#include "app/program.h"
 #include "common/print/painter_canvas.h"
 #include "common/print/report_routines.h"
+#include "common/program/program.h"
 
 namespace rumbelo {
 

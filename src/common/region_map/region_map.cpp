@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
 

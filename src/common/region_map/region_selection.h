@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/data/region_grids.h"
-#include "degrees/data/geography.h"
+#include "common/geography/geography.h"
 
 namespace rumbelo::region_map {
 

@@ -4,10 +4,10 @@
 // (which the intermediate-FP form shares) and the double degrees.
 #include "common/data/data_files.h"
 #include "common/data/readers.h"
+#include "common/geography/geography.h"
 #include "common/texts/interface_texts.h"
 #include "degrees/data/degree_catalog.h"
 #include "degrees/data/fp_catalog.h"
-#include "degrees/data/geography.h"
 #include "degrees/data/interest_catalog.h"
 
 namespace rumbelo::degrees {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"

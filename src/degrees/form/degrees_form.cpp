@@ -7,14 +7,13 @@
 #include <QListWidget>
 #include <QScreen>
 
-#include "app/exit_confirmation.h"
-#include "app/program.h"
+#include "common/dialog/exit_confirmation.h"
 #include "common/guide/guide_panel.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
-#include "scene/scene_form.h"
 
 namespace rumbelo {
 
@@ -104,10 +103,7 @@ void TForm1::returnToCaller() {
             return;
         }
     }
-    if (Tform0* scene = program_.scene()) {
-        scene->show();
-        scene->raise();
-    }
+    program_.showScene();
     hide();
 }
 

@@ -7,11 +7,11 @@
 #include <QWidget>
 #include <memory>
 
+#include "common/program/section_entry.h"
 #include "degrees/browser/degree_lists.h"
 #include "degrees/browser/list_rows.h"
 #include "degrees/browser/name_blink.h"
 #include "degrees/data/degrees_form_data.h"
-#include "scene/section_entry.h"
 
 class QComboBox;
 class QFrame;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/program.h"
 #include "common/guide/guide_panel.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
@@ -17,7 +17,6 @@
 #include "degrees/browser/form_texts.h"
 #include "degrees/form/degrees_form.h"
 #include "degrees/form/widget_look.h"
-#include "scene/scene_form.h"
 
 namespace rumbelo {
 
@@ -219,8 +218,7 @@ void TForm1::buildHelpPanel() {
     payuda->show();
     TimerAyuda.setObjectName(QStringLiteral("TimerAyuda"));
     TimerAyuda.setInterval(200);
-    if (Tform0* scene = program_.scene())
-        guidePanel_ = new GuidePanel(scene->guide(), chica, labels, &TimerAyuda, this);
+    guidePanel_ = new GuidePanel(program_.guide(), chica, labels, &TimerAyuda, this);
 }
 
 void TForm1::applyCaptions() {

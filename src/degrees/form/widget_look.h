@@ -2,7 +2,7 @@
 // Small helpers the degrees form uses to give its controls their names, colours and fonts.
 #include <QString>
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 
 class QAbstractButton;
 class QComboBox;

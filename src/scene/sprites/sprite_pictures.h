@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "scene/sprites/image_list.h"
+#include "common/lists/image_list.h"
 #include "scene/sprites/sprite_image.h"
 
 namespace rumbelo {

@@ -8,8 +8,8 @@
 #include <set>
 
 #include "common/data/region_grids.h"
+#include "common/geography/geography.h"
 #include "common/text/fixed_text.h"
-#include "degrees/data/geography.h"
 
 namespace rumbelo::data {
 namespace {

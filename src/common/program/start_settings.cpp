@@ -1,6 +1,6 @@
-#include "app/start_settings.h"
+#include "common/program/start_settings.h"
 
-#include "app/themes.h"
+#include "common/program/themes.h"
 #include "common/text/fixed_text.h"
 
 namespace rumbelo {

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "app/start_settings.h"
-#include "app/themes.h"
 #include "common/data/data_files.h"
 #include "common/data/region_grids.h"
 #include "common/data/tables.h"
 #include "common/messages.h"
+#include "common/program/start_settings.h"
+#include "common/program/themes.h"
 #include "common/texts/interface_texts.h"
 
 namespace rumbelo {

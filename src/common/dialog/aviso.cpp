@@ -1,4 +1,4 @@
-#include "app/aviso.h"
+#include "common/dialog/aviso.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "app/program.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
 
 namespace rumbelo {

@@ -1,4 +1,4 @@
-#include "app/display_mode_rules.h"
+#include "platform/display_mode_rules.h"
 
 #include <algorithm>
 

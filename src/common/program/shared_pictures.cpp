@@ -1,4 +1,4 @@
-#include "app/shared_pictures.h"
+#include "common/program/shared_pictures.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "scene/sprites/wave_list.h"
+#include "common/lists/wave_list.h"
 
 #include <QFile>
 
-#include "scene/sprites/list_bytes.h"
+#include "common/lists/list_bytes.h"
 
 namespace rumbelo {
 namespace {

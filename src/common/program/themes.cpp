@@ -1,4 +1,4 @@
-#include "app/themes.h"
+#include "common/program/themes.h"
 
 namespace rumbelo {
 namespace {

@@ -8,7 +8,7 @@
 #include <QStringView>
 #include <vector>
 
-#include "scene/sprites/list_error.h"
+#include "common/lists/list_error.h"
 
 namespace rumbelo {
 

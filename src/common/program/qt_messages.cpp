@@ -1,4 +1,4 @@
-#include "app/qt_messages.h"
+#include "common/program/qt_messages.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/school_profile.h"
+#include "common/program/school_profile.h"
 
 #include <algorithm>
 

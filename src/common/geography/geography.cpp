@@ -1,4 +1,4 @@
-#include "degrees/data/geography.h"
+#include "common/geography/geography.h"
 
 #include "common/text/fixed_text.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/school_profile.h"
 #include "common/data/data_files.h"
+#include "common/program/school_profile.h"
 
 namespace rumbelo {
 

@@ -1,12 +1,11 @@
-#include "app/exit_confirmation.h"
+#include "common/dialog/exit_confirmation.h"
 
 #include <QLineEdit>
 #include <QWidget>
 
-#include "app/aviso.h"
-#include "app/program.h"
+#include "common/dialog/aviso.h"
+#include "common/program/program.h"
 #include "common/qt_text.h"
-#include "scene/scene_form.h"
 
 namespace rumbelo {
 
@@ -16,10 +15,7 @@ bool confirmExit(Program& program) {
         dialog->EditNombre->hide();
         if (!dialog->askQuestion(toQt(program.texts().trimmed(49)))) return false;
     }
-    if (Tform0* scene = program.scene()) {
-        scene->show();
-        scene->raise();
-    }
+    program.showScene();
     program.restoreDisplayMode();
     program.state().abortFlag = true;
     program.requestTerminate();

@@ -1,24 +1,23 @@
 #pragma once
-// The running program: its shared state, the shared pictures, the platform services and
-// every form, created once by the main block and alive until the process ends.
+// The running program as every form sees it: the shared state, the shared pictures, the
+// guide girl, the platform services, the shared dialog and every form by its name. The main
+// block (app/startup.h) creates it and the forms; it lives until the process ends.
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/program_state.h"
-#include "app/qt_messages.h"
-#include "app/shared_pictures.h"
+#include "common/guide/guide.h"
+#include "common/program/program_state.h"
+#include "common/program/qt_messages.h"
+#include "common/program/shared_pictures.h"
 #include "platform/display_modes.h"
 
 class QWidget;
 
 namespace rumbelo {
 
-class Tform0;
 class TForm4;
-class TBienvenida;
 
 struct StartOptions {
     QString folder;                              // the program folder with the data files
@@ -32,12 +31,9 @@ struct StartOptions {
 class Program {
   public:
     explicit Program(StartOptions options);
-    ~Program();
+    virtual ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
-    // The main block up to the message loop: shared units, splash, forms in their order.
-    void start();
 
     ProgramState& state() { return *state_; }
     const ProgramState& state() const { return *state_; }
@@ -47,6 +43,8 @@ class Program {
     DisplayModes& displayModes() { return *displayModes_; }
     const std::vector<std::string>& params() const { return params_; }
     bool aborted() const { return state_->abortFlag; }
+    // The guide girl's frames: loaded by the scene, shown by every help panel.
+    Guide& guide() { return guide_; }
 
     // A file of the program folder, as a path Qt can open.
     QString path(const std::string& nameAsOpened) const;
@@ -55,9 +53,14 @@ class Program {
     // Forms by objectName ("Tform0", "TForm1", ...); nullptr when not created.
     QWidget* form(const QString& name) const;
     void adopt(QWidget* form);  // the program owns its forms
-    Tform0* scene() const { return scene_; }
-    TForm4* dialog() const { return dialog_; }
-    TBienvenida* splash() const { return splash_; }
+    // The scene form the sections return to, and the shared dialog; nullptr before creation.
+    QWidget* scene() const { return form(QStringLiteral("Tform0")); }
+    TForm4* dialog() const;
+    // Shows the scene again and brings it to the front (a section going back).
+    void showScene() const;
+
+    void setSplash(QWidget* splash) { splash_ = splash; }
+    QWidget* splash() const { return splash_; }
     void closeSplash();
 
     // "Ask the application to terminate": the message loop ends, or is never entered.
@@ -66,13 +69,10 @@ class Program {
 
     void restoreDisplayMode();
 
-    // The hint delay the speech-bubble hints honour (30 s at start, 400 ms once one shows).
+    // The hint delay the speech-bubble hints honour.
     int hintDelayMs = 30000;
 
-  private:
-    void startSharedUnits();
-    void createForms();
-
+  protected:
     QString folder_;
     std::vector<std::string> params_;
     std::unique_ptr<MessageSink> ownMessages_;
@@ -81,19 +81,12 @@ class Program {
     Questions* questions_;
     std::unique_ptr<DisplayModes> displayModes_;
     SharedPictures pictures_;
+    Guide guide_;
     bool showSplash_;
     bool terminateRequested_ = false;
 
     std::vector<QWidget*> forms_;
-    Tform0* scene_ = nullptr;
-    TForm4* dialog_ = nullptr;
-    TBienvenida* splash_ = nullptr;
+    QWidget* splash_ = nullptr;
 };
-
-// Starts the program on a folder without entering the message loop (tests use it).
-std::unique_ptr<Program> startProgram(StartOptions options);
-
-// main(): the whole program.
-int runProgram(int argc, char** argv);
 
 }  // namespace rumbelo

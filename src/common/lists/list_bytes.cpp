@@ -1,4 +1,4 @@
-#include "scene/sprites/list_bytes.h"
+#include "common/lists/list_bytes.h"
 
 namespace rumbelo::list_bytes {
 

@@ -1,4 +1,4 @@
-#include "app/skins.h"
+#include "common/widgets/skins.h"
 
 #include <QApplication>
 #include <iterator>

@@ -3,7 +3,7 @@
 #   make test   the same set-up, then builds with sanitizers and runs every test
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build build-test clean
+.PHONY: run test deps build build-test bench clean
 
 deps:
 	@sh tools/setup/install-deps.sh
@@ -22,5 +22,13 @@ build-test: deps
 test: build-test
 	cd build-test && ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# Start-up against a bare Qt window, in a release build; needs a display (e.g. under
+# xvfb-run -s "-screen 0 800x600x24"). RUNS=N changes the number of runs.
+RUNS ?= 15
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRUMBELO_TESTS=OFF -DRUMBELO_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	build-bench/bench/startup_bench $(RUNS)
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-bench

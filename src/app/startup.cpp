@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/bienvenida.h"
+#include "app/ready_watch.h"
 #include "app/startup.h"
 #include "common/dialog/aviso.h"
 #include "common/print/report_fonts.h"
@@ -96,8 +97,17 @@ int runProgram(int argc, char** argv) {
     QDir::setCurrent(options.folder);
     for (int i = 1; i < argc; ++i)
         options.params.emplace_back(argv[i]);
+    UnattendedQuestions unattendedQuestions;
+    StderrMessages stderrMessages;
+    const bool quitWhenReady = quitWhenReadyRequested();
+    if (quitWhenReady) {
+        options.questions = &unattendedQuestions;
+        options.messages = &stderrMessages;
+    }
     auto program = startProgram(std::move(options));
     if (program->aborted() || program->terminateRequested()) return 1;
+    std::unique_ptr<ReadyWatch> readyWatch;
+    if (quitWhenReady) readyWatch = std::make_unique<ReadyWatch>(*program);
     return QApplication::exec();
 }
 

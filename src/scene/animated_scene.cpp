@@ -1,6 +1,7 @@
 #include "scene/animated_scene.h"
 
 #include <QPainter>
+#include <future>
 #include <stdexcept>
 
 #include "common/program/program.h"
@@ -28,6 +29,8 @@ AnimatedScene::~AnimatedScene() {
 void AnimatedScene::build(const QString& title) {
     ProgramState& state = program_.state();
     const Theme& theme = state.theme;
+    // The clock measurement mostly waits: it runs while the lists are read.
+    auto measurement = std::async(std::launch::async, [] { return measureProcessorMHz(); });
     if (program_.pictures().scenePicture.isNull())
         throw std::runtime_error("the scene picture cannot be read");
     if (!pictures_.load(program_.path(std::string(kCommonSpriteList)),
@@ -36,7 +39,7 @@ void AnimatedScene::build(const QString& title) {
     if (!waves_.load(program_.path(theme.waveList)))
         throw std::runtime_error(waves_.errorString().toStdString());
 
-    const auto mhz = measureProcessorMHz();
+    const auto mhz = measurement.get();
     state.processorMHz = mhz.value_or(0);
     const SpeedClass speed = speedClassForMeasurement(mhz);
 
@@ -105,6 +108,7 @@ void AnimatedScene::frameStep() {
     const FrameEvents events = world_->finishFrame(mouse.x(), mouse.y());
     surface_->setCursor(events.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
     surface_->flip();
+    ++framesDrawn_;
     // What the frame asks for comes last: each may hide the scene or open a dialog.
     if (events.openLeave) emit leaveZoneEntered();
     if (events.askExit) emit exitZoneEntered();

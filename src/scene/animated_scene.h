@@ -42,6 +42,8 @@ class AnimatedScene : public QObject {
     void suspend();
     // One frame (the timer's tick); nothing while the surface cannot draw.
     void frameStep();
+    // Frames drawn and flipped since the program started.
+    int framesDrawn() const { return framesDrawn_; }
 
     QTimer TimerFrame;
 
@@ -66,6 +68,7 @@ class AnimatedScene : public QObject {
     WaveList waves_;
     std::unique_ptr<AnimatedWorld> world_;
     std::unique_ptr<SceneTextPainter> texts_;
+    int framesDrawn_ = 0;
     QImage helpPicture_;
 };
 

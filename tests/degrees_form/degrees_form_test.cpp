@@ -3,6 +3,7 @@
 // of universities; double degrees and other studies; the close query.
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 #include "degrees/browser/degree_lists.h"
 #include "degrees/browser/degree_view.h"
 #include "degrees/browser/double_degree_lists.h"
+#include "degrees/form/degree_face.h"
 #include "degrees/form/degrees_form.h"
 #include "degrees/form/widget_look.h"
 #include "program_fixture.h"
@@ -29,6 +31,15 @@ using namespace rumbelo::degrees;
 using namespace rumbelo::testing;
 
 namespace {
+
+// Takes the addresses the program asks the desktop to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+  public:
+    QStringList urls;
+  public slots:
+    void open(const QUrl& url) { urls << url.toString(); }
+};
 
 void click(QPushButton* button) {
     QVERIFY2(button->isVisible(), qPrintable(button->objectName()));
@@ -95,6 +106,7 @@ class DegreesFormTest : public QObject {
     void otherStudiesListTheirText();
     void comarcaMapOpensTheFinerListWhoseFifthEntryIsInert();
     void areaMapNamesTheAreaInAWidePanel();
+    void mapHoverNamesEachCommunityOnceWithinTheMap();
     void closingAsksAndNoKeepsTheForm();
     void doorsThreeAndEightOpenNothingYet();
 
@@ -131,12 +143,12 @@ void DegreesFormTest::enterDegreeMenu() {
     scene()->launch(1);
     QVERIFY(form()->isVisible());
     QVERIFY(!scene()->isVisible());
-    QVERIFY(form()->PanelMenu->isVisible());
+    QVERIFY(form()->degreeFace().PanelMenu->isVisible());
 }
 
 void DegreesFormTest::openAllDegrees() {
     enterDegreeMenu();
-    click(form()->MenuCarUni1);
+    click(form()->degreeFace().MenuCarUni1);
     QVERIFY(form()->ListSel->isVisible());
 }
 
@@ -157,8 +169,8 @@ void DegreesFormTest::doorOneShowsTheDegreeMenuWithItsHelp() {
     TForm1* f = form();
     QCOMPARE(f->size(), QSize(800, 600));
     QCOMPARE(f->windowTitle(), toQt(texts()[338] + "  " + started_->program->state().schoolName));
-    QCOMPARE(f->MenuCarUni1->text(), toQt(texts().trimmed(306)));
-    QCOMPARE(f->menui5->text(), toQt(texts().trimmed(82)));
+    QCOMPARE(f->degreeFace().MenuCarUni1->text(), toQt(texts().trimmed(306)));
+    QCOMPARE(f->degreeFace().menui5->text(), toQt(texts().trimmed(82)));
     QVERIFY(f->payuda->isVisible());
     QTRY_COMPARE(f->LabelAyu[4]->text(), toQt(texts()[348]));
     QCOMPARE(f->LabelAyu[2]->text(), toQt(texts()[346]));
@@ -170,13 +182,13 @@ void DegreesFormTest::filteredListOpensTheDegreeOfTheClickedRow() {
     TForm1* f = form();
     QCOMPARE(f->ListSel->count(), catalog().degreeCount);
     QCOMPARE(f->LabelSeleccion->text(), toQt(texts()[589] + ": " + texts()[590]));
-    choose(f->ComSelCar, 2);  // the second modality
+    choose(f->degreeFace().ComSelCar, 2);  // the second modality
     DegreeFilters filters;
     filters.modalityActive = true;
     filters.modality = 2;
     const ListRows byModality = allDegreesRows(catalog(), filters, false);
     QCOMPARE(rowsOf(f->ListSel), expected(byModality.rows));
-    choose(f->BotSelcar, 2);
+    choose(f->degreeFace().BotSelcar, 2);
     filters.kindActive = true;
     filters.kind = 2;
     const ListRows both = allDegreesRows(catalog(), filters, false);
@@ -187,12 +199,17 @@ void DegreesFormTest::filteredListOpensTheDegreeOfTheClickedRow() {
     QTRY_COMPARE(f->LabelAyu[0]->text(), toQt(texts()[607]));  // help situation 11
     const int row = both.size() - 1;
     doubleClickRow(f->ListSel, row);
-    QCOMPARE(f->selectedDegree(), both.degreeAt(row));
-    QVERIFY(f->PanelCar->isVisible());
-    QVERIFY(!f->ComSelCar->isVisible());
-    QVERIFY(f->TimerParpadeo.isActive());
-    QTRY_VERIFY(!f->TimerParpadeo.isActive());
+    QCOMPARE(f->degreeFace().selectedDegree(), both.degreeAt(row));
+    QVERIFY(f->degreeFace().PanelCar->isVisible());
+    QVERIFY(!f->degreeFace().ComSelCar->isVisible());
+    QVERIFY(f->degreeFace().TimerParpadeo.isActive());
+    QTRY_VERIFY(!f->degreeFace().TimerParpadeo.isActive());
     QCOMPARE(f->PanelCarSel->text(), toQt(TrimRight(catalog().name(both.degreeAt(row)))));
+    // Back to the list: the kind filter had the last word, so its help comes back.
+    QTRY_VERIFY(f->LabelAyu[0]->text() != toQt(texts()[607]));
+    click(f->degreeFace().MenuCar7);
+    QCOMPARE(rowsOf(f->ListSel), expected(both.rows));
+    QTRY_COMPARE(f->LabelAyu[0]->text(), toQt(texts()[607]));
 }
 
 void DegreesFormTest::alphabeticalListOpensTheDegreeOfTheClickedRow() {
@@ -207,12 +224,12 @@ void DegreesFormTest::alphabeticalListOpensTheDegreeOfTheClickedRow() {
         ++row;
     QVERIFY(row < sorted.size());
     doubleClickRow(f->ListSel, row);
-    QCOMPARE(f->selectedDegree(), sorted.degreeAt(row));
+    QCOMPARE(f->degreeFace().selectedDegree(), sorted.degreeAt(row));
     // Enter opens the focused row as well.
-    click(f->MenuCar7);
+    click(f->degreeFace().MenuCar7);
     f->ListSel->setCurrentRow(5);
     QTest::keyClick(f->ListSel, Qt::Key_Return);
-    QCOMPARE(f->selectedDegree(), sorted.degreeAt(5));
+    QCOMPARE(f->degreeFace().selectedDegree(), sorted.degreeAt(5));
 }
 
 void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
@@ -224,50 +241,51 @@ void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
     while (catalog().kind(all.degreeAt(row)) == 3)
         ++row;
     doubleClickRow(f->ListSel, row);
-    const int j = f->selectedDegree();
+    const int j = f->degreeFace().selectedDegree();
     QCOMPARE(j, all.degreeAt(row));
     const auto& geo = f->data().geography;
 
-    QVERIFY(!isMarkedUsed(f->MenuCar1));
-    click(f->MenuCar1);
-    QVERIFY(isMarkedUsed(f->MenuCar1));
-    QVERIFY(f->MenuCar1->font().bold() && f->MenuCar1->font().italic());
-    QVERIFY(f->MenuCar1->styleSheet().contains(QStringLiteral("rgb(128,0,128)")));
-    QVERIFY(!isMarkedUsed(f->MenuCar2));
+    QVERIFY(!isMarkedUsed(f->degreeFace().MenuCar1));
+    click(f->degreeFace().MenuCar1);
+    QVERIFY(isMarkedUsed(f->degreeFace().MenuCar1));
+    QVERIFY(f->degreeFace().MenuCar1->font().bold() && f->degreeFace().MenuCar1->font().italic());
+    QVERIFY(f->degreeFace().MenuCar1->styleSheet().contains(QStringLiteral("rgb(128,0,128)")));
+    QVERIFY(!isMarkedUsed(f->degreeFace().MenuCar2));
     const auto places = placesOfDegree(catalog(), geo.places, j, texts());
     QCOMPARE(rowsOf(f->ListSel), expected(places.rows));
     QCOMPARE(f->PanelSelTit->text(), toQt(places.heading));
     QVERIFY(f->ListSel->font().family().contains(QStringLiteral("Courier")) ||
             f->ListSel->font().family().contains(QStringLiteral("Mono")));
 
-    click(f->MenuCar2);
+    click(f->degreeFace().MenuCar2);
     QCOMPARE(rowsOf(f->ListSel), expected(requirementsOfDegree(catalog(), j, texts()).rows));
     QCOMPARE(f->PanelSelTit->text(), toQt(texts()[277]));
-    click(f->MenuCar3);
+    click(f->degreeFace().MenuCar3);
     QCOMPARE(rowsOf(f->ListSel), expected(outletsOfDegree(catalog(), j, texts()).rows));
-    click(f->MenuCar4);
+    click(f->degreeFace().MenuCar4);
     QCOMPARE(rowsOf(f->ListSel), expected(subjectsOfDegree(catalog(), j, texts()).rows));
-    QVERIFY(!f->BotFP->isVisible());
-    click(f->MenuCar5);
+    QVERIFY(!f->degreeFace().BotFP->isVisible());
+    click(f->degreeFace().MenuCar5);
     const auto related = relatedToDegree(catalog(), j, texts());
     QCOMPARE(rowsOf(f->ListSel), expected(related.rows));
-    QVERIFY(f->BotFP->isVisible());
-    QVERIFY(f->BotFP->geometry().bottom() <= f->ListSel->geometry().bottom());
-    QVERIFY(f->BotFP->y() > f->ListSel->y());
-    click(f->MenuCar6);  // prints nothing yet, but is marked
-    QVERIFY(isMarkedUsed(f->MenuCar6));
-    QVERIFY(!f->BotFP->isVisible());
+    QVERIFY(f->degreeFace().BotFP->isVisible());
+    QVERIFY(f->degreeFace().BotFP->geometry().bottom() <= f->ListSel->geometry().bottom());
+    QVERIFY(f->degreeFace().BotFP->y() > f->ListSel->y());
+    click(f->degreeFace().MenuCar6);  // prints nothing yet, but is marked
+    QVERIFY(isMarkedUsed(f->degreeFace().MenuCar6));
+    QVERIFY(!f->degreeFace().BotFP->isVisible());
     // A double click on a list of the degree opens nothing.
     doubleClickRow(f->ListSel, 0);
-    QCOMPARE(f->selectedDegree(), j);
-    click(f->MenuCar7);
+    QCOMPARE(f->degreeFace().selectedDegree(), j);
+    click(f->degreeFace().MenuCar7);
     QCOMPARE(f->ListSel->count(), catalog().degreeCount);
-    QVERIFY(f->ComSelCar->isVisible());
+    QVERIFY(f->degreeFace().ComSelCar->isVisible());
     doubleClickRow(f->ListSel, row);
-    QVERIFY(isMarkedUsed(f->MenuCar1));  // used buttons stay marked for the next degree
-    click(f->MenuCar8);
-    QVERIFY(f->PanelMenu->isVisible());
-    QVERIFY(!f->PanelCar->isVisible());
+    QVERIFY(
+        isMarkedUsed(f->degreeFace().MenuCar1));  // used buttons stay marked for the next degree
+    click(f->degreeFace().MenuCar8);
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
+    QVERIFY(!f->degreeFace().PanelCar->isVisible());
     QVERIFY(!f->PanelSel->isVisible());
     QCOMPARE(f->ListSel->count(), 0);
 }
@@ -275,22 +293,22 @@ void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
 void DegreesFormTest::backButtonsReturnToTheMenuAndTheScene() {
     openAllDegrees();
     TForm1* f = form();
-    QTest::mouseClick(f->BitRetroSelCar, Qt::LeftButton);
-    QVERIFY(f->PanelMenu->isVisible());
+    QTest::mouseClick(f->degreeFace().BitRetroSelCar, Qt::LeftButton);
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
     QVERIFY(!f->ListSel->isVisible());
-    QVERIFY(!f->BitRetroSelCar->isVisible());
-    click(f->menui5);
+    QVERIFY(!f->degreeFace().BitRetroSelCar->isVisible());
+    click(f->degreeFace().menui5);
     QVERIFY(!f->isVisible());
     QVERIFY(scene()->isVisible());
     // Coming back through the door starts from the menu again, the list top reset.
     enterDegreeMenu();
-    QCOMPARE(f->listTop(), 0);
+    QCOMPARE(f->degreeFace().listTop(), 0);
 }
 
 void DegreesFormTest::madridOnTheMapListsItsUniversitiesAndTheirDegrees() {
     enterDegreeMenu();
     TForm1* f = form();
-    click(f->MenuCarUni3);
+    click(f->degreeFace().MenuCarUni3);
     QLabel* mapa = f->regionMap().mapa;
     QVERIFY(mapa->isVisible());
     QVERIFY(f->BotRetroceder->isVisible());
@@ -301,7 +319,6 @@ void DegreesFormTest::madridOnTheMapListsItsUniversitiesAndTheirDegrees() {
     QVERIFY(panel->isVisible());
     const std::string name = communityHint(f->data().geography, 13);
     QCOMPARE(panel->text(), toQt(name));
-    QCOMPARE(mapa->toolTip(), toQt(name));
     QCOMPARE(panel->pos(), madrid);
     QTest::mouseClick(mapa, Qt::LeftButton, {}, madrid);
     QVERIFY(!panel->isVisible());
@@ -318,9 +335,20 @@ void DegreesFormTest::madridOnTheMapListsItsUniversitiesAndTheirDegrees() {
     QCOMPARE(rowsOf(f->ListSel), expected(rows.rows));
     QVERIFY(f->ListSel->item(0)->text().size() == 49);
     QCOMPARE(f->PanelSelTit->text(), f->ListComunidad->item(entry)->text());
-    QVERIFY(f->BotIntUni->isVisible());
+    QVERIFY(f->degreeFace().BotIntUni->isVisible());
     QVERIFY(f->BotImprimir->isVisible());
-    QTest::mouseClick(f->BotIntUni, Qt::LeftButton);  // no browser in the tests
+    // The university's page: "http://www." and the domain of its "LUGAR" description.
+    UrlRecorder opened;
+    const QByteArray noBrowser = qgetenv("RUMBELO_NO_BROWSER");
+    qunsetenv("RUMBELO_NO_BROWSER");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &opened, "open");
+    QTest::mouseClick(f->degreeFace().BotIntUni, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    if (!noBrowser.isNull()) qputenv("RUMBELO_NO_BROWSER", noBrowser);
+    const int place = places[static_cast<std::size_t>(entry)];
+    QCOMPARE(opened.urls,
+             QStringList{
+                 toQt("http://www." + TrimRight(f->data().geography.places.descriptions[place]))});
     // Back: from the degrees of the university to the map, then to the menu.
     click(f->BotRetroceder);
     QVERIFY(mapa->isVisible());
@@ -328,23 +356,23 @@ void DegreesFormTest::madridOnTheMapListsItsUniversitiesAndTheirDegrees() {
     QVERIFY(!f->PanelSel->isVisible());
     click(f->BotRetroceder);
     QVERIFY(!mapa->isVisible());
-    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
     // Again, and a double click on a degree of a university opens it.
-    click(f->MenuCarUni3);
+    click(f->degreeFace().MenuCarUni3);
     movePointer(mapa, madrid);
     QTest::mouseClick(mapa, Qt::LeftButton, {}, madrid);
     clickRow(f->ListComunidad, entry);
     doubleClickRow(f->ListSel, rows.size() - 1);
-    QCOMPARE(f->selectedDegree(), rows.degreeAt(rows.size() - 1));
+    QCOMPARE(f->degreeFace().selectedDegree(), rows.degreeAt(rows.size() - 1));
     QVERIFY(!f->ListComunidad->isVisible());
     QVERIFY(!f->BotRetroceder->isVisible());
-    QVERIFY(f->PanelCar->isVisible());
+    QVERIFY(f->degreeFace().PanelCar->isVisible());
 }
 
 void DegreesFormTest::doubleDegreesByDegreeShowRedUniversities() {
     enterDegreeMenu();
     TForm1* f = form();
-    click(f->MenuCarUniDoble);
+    click(f->degreeFace().MenuCarUniDoble);
     const auto degrees = degreesWithDoubles(catalog(), f->data().doubles);
     QCOMPARE(f->ListComunidad->count(), static_cast<int>(degrees.size()));
     clickRow(f->ListComunidad, 0);
@@ -359,7 +387,7 @@ void DegreesFormTest::doubleDegreesByDegreeShowRedUniversities() {
         QCOMPARE(shown[static_cast<int>(i)].trimmed(), toQt(lines[i].text).trimmed());
     QVERIFY(f->listSel2->toHtml().contains(QStringLiteral("#ff0000")));
     click(f->BotRetroceder);
-    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
     QVERIFY(!f->listSel2->isVisible());
     QVERIFY(!f->ListComunidad->isVisible());
 }
@@ -367,7 +395,7 @@ void DegreesFormTest::doubleDegreesByDegreeShowRedUniversities() {
 void DegreesFormTest::doubleDegreesByUniversityFromTheMap() {
     enterDegreeMenu();
     TForm1* f = form();
-    click(f->MenuCarUniDoble2);
+    click(f->degreeFace().MenuCarUniDoble2);
     QLabel* mapa = f->regionMap().mapa;
     const QPoint madrid = pixelOfCommunity(13);
     movePointer(mapa, madrid);
@@ -379,18 +407,36 @@ void DegreesFormTest::doubleDegreesByUniversityFromTheMap() {
     QCOMPARE(rowsOf(f->ListSel),
              expected(doubleDegreesOfUniversity(catalog(), f->data().doubles, groups[0], texts())));
     QCOMPARE(f->PanelSelTit->text(), toQt(texts()[242]));
-    // Back first returns to the map, then to the menu.
+    // Back first returns to the map, with nothing of that university left on view ...
+    click(f->BotRetroceder);
+    QVERIFY(mapa->isVisible());
+    QCOMPARE(f->ListSel->count(), 0);
+    QVERIFY(f->PanelSelTit->text().isEmpty());
+    QVERIFY(!f->BotImprimir->isVisible());
+    // ... nor after another community, whose groups are listed with none chosen.
+    int other = 0;
+    for (int c = 1; c <= 19 && !other; ++c)
+        if (c != 13 && !region_map::doubleDegreeGroups(f->data().doubles, c).empty() &&
+            !pixelOfCommunity(c).isNull())
+            other = c;
+    QVERIFY(other);
+    movePointer(mapa, pixelOfCommunity(other));
+    QTest::mouseClick(mapa, Qt::LeftButton, {}, pixelOfCommunity(other));
+    QCOMPARE(f->ListComunidad->count(),
+             static_cast<int>(region_map::doubleDegreeGroups(f->data().doubles, other).size()));
+    QCOMPARE(f->ListComunidad->selectedItems().size(), 0);
+    QCOMPARE(f->ListSel->count(), 0);
     click(f->BotRetroceder);
     QVERIFY(mapa->isVisible());
     click(f->BotRetroceder);
-    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
     QVERIFY(!mapa->isVisible());
 }
 
 void DegreesFormTest::otherStudiesListTheirText() {
     enterDegreeMenu();
     TForm1* f = form();
-    click(f->menui4);
+    click(f->degreeFace().menui4);
     QCOMPARE(f->ListComunidad->count(), catalog().otherCount);
     QVERIFY(!f->BotImprimir->isVisible());
     clickRow(f->ListComunidad, 0);
@@ -398,7 +444,7 @@ void DegreesFormTest::otherStudiesListTheirText() {
     QCOMPARE(rowsOf(f->ListSel), expected(catalog().otherStudyRows(1)));
     QCOMPARE(f->PanelSelTit->text(), toQt(texts()[312]));
     click(f->BotRetroceder);
-    QVERIFY(f->PanelMenu->isVisible());
+    QVERIFY(f->degreeFace().PanelMenu->isVisible());
     QVERIFY(!f->ListComunidad->isVisible());
 }
 
@@ -460,6 +506,35 @@ void DegreesFormTest::areaMapNamesTheAreaInAWidePanel() {
     QVERIFY(!map.PanelMapa->isVisible());
 }
 
+void DegreesFormTest::mapHoverNamesEachCommunityOnceWithinTheMap() {
+    enterDegreeMenu();
+    TForm1* f = form();
+    click(f->degreeFace().MenuCarUni3);
+    QLabel* mapa = f->regionMap().mapa;
+    QLabel* panel = f->regionMap().PanelMapa;
+    const RegionGrids& grids = *started_->program->state().regions;
+    const QRect map = mapa->geometry();
+    // From one community straight to the next: the panel follows, and no hint bubble keeps
+    // the first name.
+    movePointer(mapa, pixelOfCommunity(13));
+    movePointer(mapa, pixelOfCommunity(9));
+    QCOMPARE(panel->text(), toQt(communityHint(f->data().geography, 9)));
+    QVERIFY(mapa->toolTip().isEmpty());
+    // Cataluña's right-most pixel: the panel stays over the map, off the list beside it.
+    QPoint east;
+    for (int x = 1; x <= RegionGrids::kColumns; ++x)
+        for (int y = 1; y <= RegionGrids::kDistrictRows; ++y)
+            if (grids.communityAt(x, y) == 9 && x > east.x()) east = {x, y};
+    movePointer(mapa, east);
+    QVERIFY(panel->isVisible());
+    QVERIFY2(map.contains(panel->geometry()), qPrintable(QStringLiteral("panel %1,%2 %3x%4")
+                                                             .arg(panel->x())
+                                                             .arg(panel->y())
+                                                             .arg(panel->width())
+                                                             .arg(panel->height())));
+    QVERIFY(!panel->geometry().intersects(f->PanelSel->geometry()));
+}
+
 void DegreesFormTest::closingAsksAndNoKeepsTheForm() {
     enterDegreeMenu();
     QString asked;
@@ -483,7 +558,7 @@ void DegreesFormTest::doorsThreeAndEightOpenNothingYet() {
     }
     scene()->launch(1);
     QVERIFY(form()->isVisible());
-    QVERIFY(form()->PanelMenu->isVisible());
+    QVERIFY(form()->degreeFace().PanelMenu->isVisible());
 }
 
 QTEST_MAIN(DegreesFormTest)

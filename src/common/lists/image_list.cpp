@@ -1,6 +1,9 @@
 #include "common/lists/image_list.h"
 
 #include <QFile>
+#include <QSize>
+#include <QtEndian>
+#include <optional>
 
 #include "common/lists/list_bytes.h"
 
@@ -9,17 +12,58 @@ namespace {
 constexpr char kMagic[4] = {'R', 'D', 'X', 'G'};
 constexpr int kVersion = 1;
 constexpr int kMaxColours = 256;
+
+// The width and height a PNG declares in its IHDR chunk, which always comes first.
+std::optional<QSize> declaredPngSize(const QByteArray& png) {
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (png.size() < 24 || !png.startsWith(signature) || png.mid(12, 4) != "IHDR")
+        return std::nullopt;
+    const auto be32 = [&](int at) {
+        return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(png.constData() + at));
+    };
+    const quint32 width = be32(16);
+    const quint32 height = be32(20);
+    if (width > 0x7fff || height > 0x7fff) return std::nullopt;
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
 }  // namespace
 
 ImageItem::ImageItem(QString name, QList<QImage> frames)
-    : name_(std::move(name)), frames_(std::move(frames)) {
+    : name_(std::move(name)),
+      patterns_(static_cast<int>(frames.size())),
+      frames_(std::move(frames)) {
     if (!frames_.isEmpty()) {
         width_ = frames_.front().width();
         height_ = frames_.front().height();
     }
 }
 
+ImageItem::ImageItem(QString name, int width, int height, int patterns, QByteArray png)
+    : name_(std::move(name)),
+      width_(width),
+      height_(height),
+      patterns_(patterns),
+      png_(std::move(png)) {}
+
+void ImageItem::decode() const {
+    QImage strip;
+    if (!strip.loadFromData(png_, "PNG") || strip.width() != width_ * patterns_ ||
+        strip.height() != height_) {
+        qWarning("image list item %s: picture cannot be decoded", qPrintable(name_));
+        strip = QImage(width_ * patterns_, height_, QImage::Format_ARGB32_Premultiplied);
+        strip.fill(Qt::transparent);
+    }
+    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    frames_.clear();
+    frames_.reserve(patterns_);
+    for (int p = 0; p < patterns_; ++p)
+        frames_.append(strip.copy(p * width_, 0, width_, height_));
+    png_ = QByteArray();
+}
+
 const QImage& ImageItem::frame(int i) const {
+    if (!png_.isEmpty()) decode();
     const int count = patternCount();
     const int wrapped = ((i % count) + count) % count;
     return frames_[wrapped];
@@ -83,21 +127,15 @@ bool ImageList::loadFromBytes(const QByteArray& bytes, const QString& origin) {
             return fail(*name + QStringLiteral(": bad size"));
         const auto png = in.take(static_cast<qsizetype>(*pngSize));
         if (!png) return fail(*name + QStringLiteral(": picture cut short"));
-        QImage strip;
-        if (!strip.loadFromData(*png, "PNG"))
-            return fail(*name + QStringLiteral(": picture cannot be decoded"));
-        if (strip.width() != *width * *patterns || strip.height() != *height)
+        const auto declared = declaredPngSize(*png);
+        if (!declared) return fail(*name + QStringLiteral(": not a PNG picture"));
+        if (declared->width() != *width * *patterns || declared->height() != *height)
             return fail(*name + QStringLiteral(": picture does not match its size"));
-        strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QList<QImage> frames;
-        frames.reserve(*patterns);
-        for (int p = 0; p < *patterns; ++p)
-            frames.append(strip.copy(p * *width, 0, *width, *height));
 
         const QString key = name->toLower();
         if (index_.contains(key)) return fail(*name + QStringLiteral(": name appears twice"));
         index_.insert(key, static_cast<int>(items_.size()));
-        items_.emplace_back(*name, std::move(frames));
+        items_.emplace_back(*name, *width, *height, *patterns, *png);
     }
     if (!in.atEnd()) return fail(QStringLiteral("unexpected bytes after the last item"));
     return true;

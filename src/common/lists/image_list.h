@@ -12,22 +12,32 @@
 
 namespace rumbelo {
 
+// An item keeps its PNG bytes and decodes them the first time one of its patterns is asked
+// for: a scene list holds far more pictures than its first frame shows, and decoding them
+// all was most of the start-up. The header's sizes are checked against the PNG's own when
+// the list is read, so only a damaged picture body can surface late (as a blank picture).
 class ImageItem {
   public:
     ImageItem(QString name, QList<QImage> frames);
+    ImageItem(QString name, int width, int height, int patterns, QByteArray png);
 
     const QString& name() const { return name_; }  // as stored in the file
     int width() const { return width_; }
     int height() const { return height_; }
-    int patternCount() const { return static_cast<int>(frames_.size()); }
+    int patternCount() const { return patterns_; }
     // Pattern i, counted modulo the pattern count, so an animation may count on freely.
     const QImage& frame(int i) const;
+    bool decoded() const { return png_.isEmpty(); }
 
   private:
+    void decode() const;
+
     QString name_;
     int width_ = 0;
     int height_ = 0;
-    QList<QImage> frames_;  // ARGB32 premultiplied, transparent where nothing is drawn
+    int patterns_ = 0;
+    mutable QByteArray png_;        // emptied once decoded
+    mutable QList<QImage> frames_;  // ARGB32 premultiplied, transparent where nothing is drawn
 };
 
 class ImageList {

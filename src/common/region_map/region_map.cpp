@@ -148,13 +148,21 @@ void RegionMap::pointerMoved(MapKind map, QLabel* image, QPoint at) {
     const auto hover =
         region_map::hoverAt(map, *program_.state().regions, *geography_, at.x(), at.y());
     selection_.hovered = hover.region;
-    const QString text = toQt(hover.text);
-    if (map == MapKind::Communities) image->setToolTip(text);
+    // The panel is the one place the region's name shows: a hint bubble as well would keep
+    // the first name while the pointer moves on to the next region.
     image->setCursor(hover.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    PanelMapa->setText(text);
+    PanelMapa->setText(toQt(hover.text));
     const int width = hover.panelWidth > 0 ? hover.panelWidth : PanelMapa->width();
     const int height = std::max(22, PanelMapa->heightForWidth(width));
-    PanelMapa->setGeometry(hover.panelX, hover.panelY, width, height);
+    // Kept across its map, so that a name near the edge never covers the list beside it,
+    // and inside the form.
+    const QRect bounds = image->geometry();
+    const QRect form = image->parentWidget()->rect();
+    const int x = std::clamp(hover.panelX, bounds.left(),
+                             std::max(bounds.left(), bounds.right() + 1 - width));
+    const int y =
+        std::clamp(hover.panelY, form.top(), std::max(form.top(), form.bottom() + 1 - height));
+    PanelMapa->setGeometry(x, y, width, height);
     PanelMapa->show();
     PanelMapa->raise();
 }

@@ -16,6 +16,8 @@ QListWidget, QTextEdit, QTableWidget { border: 2px solid #5b8fc7; border-radius:
 QScrollBar:vertical { background: #e8f1fb; width: 14px; }
 QScrollBar::handle:vertical { background: #8db6e2; border-radius: 6px; min-height: 24px; }
 QComboBox { border: 2px solid #5b8fc7; border-radius: 6px; padding: 2px 8px; background: white; }
+QComboBox QAbstractItemView { background: white; color: #12345a; border: 2px solid #5b8fc7;
+                              selection-background-color: #1f5fa8; selection-color: white; }
 QProgressBar { border: 2px solid #5b8fc7; border-radius: 6px; background: white; }
 QProgressBar::chunk { background: #7fb2e5; border-radius: 4px; }
 )";
@@ -30,6 +32,8 @@ QListWidget, QTextEdit, QTableWidget { border: 2px solid #7a4a1d; border-radius:
 QScrollBar:vertical { background: #f1e2c4; width: 14px; }
 QScrollBar::handle:vertical { background: #c9934f; border-radius: 5px; min-height: 24px; }
 QComboBox { border: 2px solid #7a4a1d; border-radius: 5px; padding: 2px 8px; background: #fff8e8; }
+QComboBox QAbstractItemView { background: #fff8e8; color: #3b2008; border: 2px solid #7a4a1d;
+                              selection-background-color: #7a4a1d; selection-color: #fff8e8; }
 QProgressBar { border: 2px solid #7a4a1d; border-radius: 5px; background: #fff8e8; }
 QProgressBar::chunk { background: #de7312; border-radius: 3px; }
 )";
@@ -44,6 +48,8 @@ QListWidget, QTextEdit, QTableWidget { border: 2px solid #4f9a3a; border-radius:
 QScrollBar:vertical { background: #eef8e4; width: 14px; }
 QScrollBar::handle:vertical { background: #8fcf6c; border-radius: 6px; min-height: 24px; }
 QComboBox { border: 2px solid #4f9a3a; border-radius: 8px; padding: 2px 8px; background: white; }
+QComboBox QAbstractItemView { background: white; color: #234d16; border: 2px solid #4f9a3a;
+                              selection-background-color: #2f6b22; selection-color: white; }
 QProgressBar { border: 2px solid #4f9a3a; border-radius: 8px; background: white; }
 QProgressBar::chunk { background: #e06bb0; border-radius: 6px; }
 )";

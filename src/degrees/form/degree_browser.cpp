@@ -15,6 +15,7 @@
 #include "common/text/fixed_text.h"
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/degree_view.h"
+#include "degrees/form/degree_face.h"
 #include "degrees/form/degrees_form.h"
 #include "degrees/form/widget_look.h"
 
@@ -22,151 +23,149 @@ namespace rumbelo {
 
 using namespace degrees;
 
-void TForm1::connectDegreeBrowser() {
-    connect(MenuCarUni1, &QPushButton::clicked, this, &TForm1::MenuCarUni1Click);
-    connect(MenuCarUni3, &QPushButton::clicked, this, &TForm1::MenuCarUni3Click);
-    connect(MenuCarUniDoble, &QPushButton::clicked, this, &TForm1::MenuCarUniDobleClick);
-    connect(MenuCarUniDoble2, &QPushButton::clicked, this, &TForm1::MenuCarUniDoble2Click);
-    connect(menui4, &QPushButton::clicked, this, &TForm1::menui4Click);
-    connect(menui5, &QPushButton::clicked, this, &TForm1::menui5Click);
-    connect(ComSelCar, &QComboBox::activated, this, &TForm1::ComSelCarChange);
-    connect(BotSelcar, &QComboBox::activated, this, &TForm1::BotSelcarChange);
+void DegreeFace::connectControls() {
+    connect(MenuCarUni1, &QPushButton::clicked, this, &DegreeFace::MenuCarUni1Click);
+    connect(MenuCarUni3, &QPushButton::clicked, this, &DegreeFace::MenuCarUni3Click);
+    connect(MenuCarUniDoble, &QPushButton::clicked, this, &DegreeFace::MenuCarUniDobleClick);
+    connect(MenuCarUniDoble2, &QPushButton::clicked, this, &DegreeFace::MenuCarUniDoble2Click);
+    connect(menui4, &QPushButton::clicked, this, &DegreeFace::menui4Click);
+    connect(menui5, &QPushButton::clicked, this, &DegreeFace::menui5Click);
+    connect(ComSelCar, &QComboBox::activated, this, &DegreeFace::ComSelCarChange);
+    connect(BotSelcar, &QComboBox::activated, this, &DegreeFace::BotSelcarChange);
     connect(BitRetroSelCar, &QPushButton::released, this, [this] {
         BotFP->hide();
         MenuCar8Click();
     });
-    connect(ListSel, &QListWidget::itemDoubleClicked, this, [this] { ListSelDblClick(); });
-    connect(MenuCar1, &QPushButton::clicked, this, &TForm1::MenuCar1Click);
-    connect(MenuCar2, &QPushButton::clicked, this, &TForm1::MenuCar2Click);
-    connect(MenuCar3, &QPushButton::clicked, this, &TForm1::MenuCar3Click);
-    connect(MenuCar4, &QPushButton::clicked, this, &TForm1::MenuCar4Click);
-    connect(MenuCar5, &QPushButton::clicked, this, &TForm1::MenuCar5Click);
+    connect(MenuCar1, &QPushButton::clicked, this, &DegreeFace::MenuCar1Click);
+    connect(MenuCar2, &QPushButton::clicked, this, &DegreeFace::MenuCar2Click);
+    connect(MenuCar3, &QPushButton::clicked, this, &DegreeFace::MenuCar3Click);
+    connect(MenuCar4, &QPushButton::clicked, this, &DegreeFace::MenuCar4Click);
+    connect(MenuCar5, &QPushButton::clicked, this, &DegreeFace::MenuCar5Click);
     connect(MenuCar6, &QPushButton::clicked, this, [this] {
         markUsed(MenuCar6);
         BotFP->hide();
         printDegreeReport();
     });
-    connect(MenuCar7, &QPushButton::clicked, this, &TForm1::MenuCar7Click);
-    connect(MenuCar8, &QPushButton::clicked, this, &TForm1::MenuCar8Click);
-    connect(BotFP, &QPushButton::clicked, this, &TForm1::BotFPClick);
-    connect(BotRetroceder, &QPushButton::clicked, this, &TForm1::BotRetrocederClick);
-    connect(BotImprimir, &QPushButton::clicked, this, &TForm1::printCurrentList);
-    connect(BotIntUni, &QPushButton::released, this, &TForm1::BotIntUniClick);
-    connect(ListComunidad, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ListComunidadClick(ListComunidad->row(item)); });
-    connect(regionMap_, &RegionMap::communityClicked, this, &TForm1::communityAction);
-    connect(degradeini, &TiledPicture::mouseMoved, regionMap_, &RegionMap::hidePanel);
-    // The other faces' way out, until their sections take these menus over.
-    connect(menuFP3, &QPushButton::clicked, this, [this] {
-        PanelFP->hide();
-        returnToCaller();
-    });
-    connect(MenuRetroCon, &QPushButton::clicked, this, [this] {
-        Panelinicio->show();
-        Panelcon->hide();
-        returnToCaller();
-    });
+    connect(MenuCar7, &QPushButton::clicked, this, &DegreeFace::MenuCar7Click);
+    connect(MenuCar8, &QPushButton::clicked, this, &DegreeFace::MenuCar8Click);
+    connect(BotFP, &QPushButton::clicked, this, &DegreeFace::BotFPClick);
+    connect(BotIntUni, &QPushButton::released, this, &DegreeFace::BotIntUniClick);
 }
 
-void TForm1::menui5Click() {
+void DegreeFace::enter() {
+    form_.helpSituation(1);
+    listTop_ = 0;
+    PanelMenu->show();
+}
+
+void DegreeFace::menui5Click() {
     PanelMenu->hide();
-    returnToCaller();
+    form_.returnToCaller();
 }
 
-void TForm1::MenuCarUni1Click() {
+void DegreeFace::MenuCarUni1Click() {
     showAllDegrees();
 }
 
-void TForm1::showAllDegrees() {
-    helpSituation(12);
+void DegreeFace::showAllDegrees() {
+    form_.helpSituation(12);
     PanelMenu->hide();
     PanelCar->hide();
-    PanelCarSel->hide();
-    PanelFP->hide();
-    Panelinicio->show();
-    PanelSel->show();
-    PanelSelTit->show();
-    PanelSelTit->setText(toQt(data_->degrees.name(0)));
-    setFontOf(PanelSelTit, kCourier, 12 + program_.state().largeFontsCorrection, true);
-    listSel2->hide();
-    ListSel->show();
+    form_.PanelCarSel->hide();
+    form_.PanelFP->hide();
+    form_.Panelinicio->show();
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.PanelSelTit->setText(toQt(form_.data().degrees.name(0)));
+    setFontOf(form_.PanelSelTit, kCourier, 12 + program_.state().largeFontsCorrection, true);
+    form_.listSel2->hide();
+    form_.ListSel->show();
     BotSelcar->show();
     ComSelCar->show();
     BitRetroSelCar->show();
-    if (!program_.state().assistantFlag) ListSel->setFocus();
-    rebuildAllDegrees(false);
+    if (!program_.state().assistantFlag) form_.ListSel->setFocus();
+    rebuildAllDegrees();
 }
 
-void TForm1::rebuildAllDegrees(bool fromKindFilter) {
-    const auto& catalog = data_->degrees;
+void DegreeFace::rebuildAllDegrees() {
+    const auto& catalog = form_.data().degrees;
     const ListRows rows = allDegreesRows(catalog, filters_, program_.state().language().flag);
-    if (fromKindFilter && filters_.kindActive) {
-        if (const int n = kindHelpSituation(filters_.kind)) helpSituation(n);
+    // The kind's help comes back whenever the list is rebuilt while the kind filter had the
+    // last word, not only on the change itself.
+    if (kindChangeFromFilter_ && filters_.kindActive) {
+        if (const int n = kindHelpSituation(filters_.kind)) form_.helpSituation(n);
     }
-    LabelSeleccion->show();
+    form_.LabelSeleccion->show();
     BotSelcar->show();
     ComSelCar->show();
-    ListSel->setCursor(Qt::PointingHandCursor);
-    setFontOf(ListSel, kTimes, 12 + program_.state().largeFontsCorrection);
+    form_.ListSel->setCursor(Qt::PointingHandCursor);
+    setFontOf(form_.ListSel, kTimes, 12 + program_.state().largeFontsCorrection);
     fillListSel(rows);
-    if (QListWidgetItem* top = ListSel->item(listTop_))
-        ListSel->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    if (QListWidgetItem* top = form_.ListSel->item(listTop_))
+        form_.ListSel->scrollToItem(top, QAbstractItemView::PositionAtTop);
     listSelectable_ = true;
     placeListSelectable_ = false;
-    ListSel->setSelectionMode(QAbstractItemView::SingleSelection);
-    LabelSeleccion->setText(
+    form_.ListSel->setSelectionMode(QAbstractItemView::SingleSelection);
+    form_.LabelSeleccion->setText(
         toQt(listCountCaption(program_.texts(), rows.size(), catalog.degreeCount)));
 }
 
-void TForm1::ComSelCarChange(int entry) {
+void DegreeFace::ComSelCarChange(int entry) {
     filters_.modalityActive = true;
     filters_.modality = entry;
     kindChangeFromFilter_ = false;
-    rebuildAllDegrees(false);
+    rebuildAllDegrees();
 }
 
-void TForm1::BotSelcarChange(int entry) {
+void DegreeFace::BotSelcarChange(int entry) {
     filters_.kindActive = true;
     filters_.kind = entry;
     kindChangeFromFilter_ = true;
-    rebuildAllDegrees(true);
+    rebuildAllDegrees();
 }
 
-void TForm1::fillListSel(const ListRows& rows) {
+void DegreeFace::clearWorkList() {
+    form_.PanelSelTit->clear();
+    form_.ListSel->clear();
+    listRows_ = {};
+}
+
+void DegreeFace::fillListSel(const ListRows& rows) {
     listRows_ = rows;
-    ListSel->clear();
+    form_.ListSel->clear();
     for (const auto& row : rows.rows)
-        ListSel->addItem(toQt(row));
+        form_.ListSel->addItem(toQt(row));
 }
 
-void TForm1::ListSelDblClick() {
-    ListSel->setCursor(Qt::ForbiddenCursor);
+void DegreeFace::listActivated() {
+    form_.ListSel->setCursor(Qt::ForbiddenCursor);
     if (!listSelectable_ && !placeListSelectable_) return;
-    const int degree = listRows_.degreeAt(ListSel->currentRow());
+    const int degree = listRows_.degreeAt(form_.ListSel->currentRow());
     if (degree == 0) return;
     openDegree(degree, placeListSelectable_);
 }
 
-void TForm1::openDegree(int j, bool fromPlaceList) {
-    helpSituation(14);
-    const int currentTop = ListSel->indexAt(QPoint(1, 1)).row();
-    listTop_ = refreshedListTop(listTop_, data_->degrees.degreeCount, std::max(0, currentTop));
+void DegreeFace::openDegree(int j, bool fromPlaceList) {
+    form_.helpSituation(14);
+    const int currentTop = form_.ListSel->indexAt(QPoint(1, 1)).row();
+    listTop_ =
+        refreshedListTop(listTop_, form_.data().degrees.degreeCount, std::max(0, currentTop));
     selectedDegree_ = j;
     if (fromPlaceList) {
-        ListComunidad->hide();
-        BotRetroceder->hide();
-        BotImprimir->hide();
+        form_.ListComunidad->hide();
+        form_.BotRetroceder->hide();
+        form_.BotImprimir->hide();
         BotIntUni->hide();
     }
     // The list is emptied below: its heading goes with it.
-    PanelSelTit->clear();
+    form_.PanelSelTit->clear();
     BotSelcar->hide();
-    LabelSeleccion->hide();
+    form_.LabelSeleccion->hide();
     ComSelCar->hide();
-    regionMap_->hidePanel();
-    PanelCarSel->setText(toQt(TrimRight(data_->degrees.name(j))));
-    PanelCarSel->show();
-    ListSel->clear();
+    form_.regionMap().hidePanel();
+    form_.PanelCarSel->setText(toQt(TrimRight(form_.data().degrees.name(j))));
+    form_.PanelCarSel->show();
+    form_.ListSel->clear();
     listRows_ = {};
     listSelectable_ = false;
     placeListSelectable_ = false;
@@ -175,149 +174,149 @@ void TForm1::openDegree(int j, bool fromPlaceList) {
     TimerParpadeo.start();
 }
 
-void TForm1::TimerParpadeoTimer() {
+void DegreeFace::TimerParpadeoTimer() {
     const BlinkTick tick = blink_.tick();
-    PanelCarSel->setText(tick.shown ? toQt(TrimRight(data_->degrees.name(selectedDegree_)))
-                                    : QString());
+    form_.PanelCarSel->setText(
+        tick.shown ? toQt(TrimRight(form_.data().degrees.name(selectedDegree_))) : QString());
     if (tick.stop) TimerParpadeo.stop();
 }
 
-void TForm1::showViewRows(const std::string& heading, const std::vector<std::string>& rows,
-                          const QString& family, int size) {
+void DegreeFace::showViewRows(const std::string& heading, const std::vector<std::string>& rows,
+                              const QString& family, int size) {
     BotSelcar->hide();
     ComSelCar->hide();
-    LabelSeleccion->hide();
+    form_.LabelSeleccion->hide();
     const int points = size + program_.state().largeFontsCorrection;
-    PanelSelTit->setText(toQt(heading));
-    setFontOf(PanelSelTit, kCourier, family == kCourier ? points : 12, true);
-    setFontOf(ListSel, family, points);
+    form_.PanelSelTit->setText(toQt(heading));
+    setFontOf(form_.PanelSelTit, kCourier, family == kCourier ? points : 12, true);
+    setFontOf(form_.ListSel, family, points);
     ListRows list;
     for (const auto& row : rows)
         list.add(row);
     fillListSel(list);
     listSelectable_ = false;
     placeListSelectable_ = false;
-    ListSel->setSelectionMode(QAbstractItemView::NoSelection);
-    listSel2->hide();
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
+    form_.ListSel->setSelectionMode(QAbstractItemView::NoSelection);
+    form_.listSel2->hide();
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.ListSel->show();
 }
 
-void TForm1::MenuCar1Click() {
+void DegreeFace::MenuCar1Click() {
     markUsed(MenuCar1);
     BotFP->hide();
-    helpSituation(21);
-    const auto list =
-        placesOfDegree(data_->degrees, data_->geography.places, selectedDegree_, program_.texts());
+    form_.helpSituation(21);
+    const auto list = placesOfDegree(form_.data().degrees, form_.data().geography.places,
+                                     selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kCourier, 12);
 }
 
-void TForm1::MenuCar2Click() {
+void DegreeFace::MenuCar2Click() {
     markUsed(MenuCar2);
     BotFP->hide();
-    const auto list = requirementsOfDegree(data_->degrees, selectedDegree_, program_.texts());
+    const auto list = requirementsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
 
-void TForm1::MenuCar3Click() {
+void DegreeFace::MenuCar3Click() {
     markUsed(MenuCar3);
     BotFP->hide();
-    const auto list = outletsOfDegree(data_->degrees, selectedDegree_, program_.texts());
+    const auto list = outletsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
 
-void TForm1::MenuCar4Click() {
+void DegreeFace::MenuCar4Click() {
     markUsed(MenuCar4);
     BotFP->hide();
-    const auto list = subjectsOfDegree(data_->degrees, selectedDegree_, program_.texts());
+    const auto list = subjectsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
 
-void TForm1::MenuCar5Click() {
+void DegreeFace::MenuCar5Click() {
     markUsed(MenuCar5);
     BotFP->hide();
-    const auto list = relatedToDegree(data_->degrees, selectedDegree_, program_.texts());
+    const auto list = relatedToDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
     placeFpButton(static_cast<int>(list.rows.size()));
-    if (relatedHelpShown(list.rows)) helpSituation(20);
+    if (relatedHelpShown(list.rows)) form_.helpSituation(20);
 }
 
 // The way in from higher FP sits a few lines under the related degrees, inside the list.
-void TForm1::placeFpButton(int rows) {
-    if (!offersFpAccess(data_->degrees, selectedDegree_)) {
+void DegreeFace::placeFpButton(int rows) {
+    if (!offersFpAccess(form_.data().degrees, selectedDegree_)) {
         BotFP->hide();
         return;
     }
-    const int lineHeight = std::max(ListSel->sizeHintForRow(0), ListSel->fontMetrics().height());
-    const QRect list = ListSel->geometry();
+    const int lineHeight =
+        std::max(form_.ListSel->sizeHintForRow(0), form_.ListSel->fontMetrics().height());
+    const QRect list = form_.ListSel->geometry();
     BotFP->move(list.left() + 1,
                 fpAccessButtonTop(list.top(), list.bottom(), rows, lineHeight, BotFP->height()));
     BotFP->show();
     BotFP->raise();
 }
 
-void TForm1::BotFPClick() {
+void DegreeFace::BotFPClick() {
     if (auto* bridges = qobject_cast<QDialog*>(program_.form(QStringLiteral("TForm6"))))
         bridges->exec();
 }
 
-void TForm1::MenuCar7Click() {
+void DegreeFace::MenuCar7Click() {
     markUsed(MenuCar7);
     BotFP->hide();
     showAllDegrees();
 }
 
-void TForm1::MenuCar8Click() {
+void DegreeFace::MenuCar8Click() {
     markUsed(MenuCar8);
     BotFP->hide();
-    ListSel->setCursor(Qt::ForbiddenCursor);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{PanelCarSel, PanelSel, PanelSelTit, ListSel, PanelCar,
-                                         BotSelcar, ComSelCar, LabelSeleccion, BitRetroSelCar})
+    form_.ListSel->setCursor(Qt::ForbiddenCursor);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             form_.PanelCarSel, form_.PanelSel, form_.PanelSelTit, form_.ListSel, PanelCar,
+             BotSelcar, ComSelCar, form_.LabelSeleccion, BitRetroSelCar})
         widget->hide();
-    PanelSelTit->clear();
-    ListSel->clear();
-    listRows_ = {};
+    clearWorkList();
     PanelMenu->show();
 }
 
-void TForm1::BotRetrocederClick() {
-    if (byPlaceMode_ == ByPlaceMode::DoubleByUniversity && ListComunidad->isVisible()) {
-        ListComunidad->hide();
-        regionMap_->mapa->show();
+void DegreeFace::backClicked() {
+    if (byPlaceMode_ == ByPlaceMode::DoubleByUniversity && form_.ListComunidad->isVisible()) {
+        // Back to the map: what the last university offered goes with it.
+        clearWorkList();
+        form_.BotImprimir->hide();
+        form_.ListComunidad->hide();
+        form_.regionMap().mapa->show();
         return;
     }
-    LabelSeleccion->hide();
+    form_.LabelSeleccion->hide();
     placeListSelectable_ = false;
-    ListSel->setCursor(Qt::ForbiddenCursor);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{PanelSel, PanelSelTit, ListSel, BotIntUni, BotImprimir})
+    form_.ListSel->setCursor(Qt::ForbiddenCursor);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             form_.PanelSel, form_.PanelSelTit, form_.ListSel, BotIntUni, form_.BotImprimir})
         widget->hide();
-    PanelSelTit->clear();
-    ListSel->clear();
-    listRows_ = {};
+    clearWorkList();
     if (byPlaceMode_ == ByPlaceMode::DoubleByDegree ||
         byPlaceMode_ == ByPlaceMode::DoubleByUniversity) {
         byPlaceMode_ = ByPlaceMode::None;
-        regionMap_->mapa->hide();
-        ListComunidad->hide();
-        listSel2->hide();
-        BotRetroceder->hide();
+        form_.regionMap().mapa->hide();
+        form_.ListComunidad->hide();
+        form_.listSel2->hide();
+        form_.BotRetroceder->hide();
         PanelMenu->show();
     } else if (otherStudiesMode_) {
         otherStudiesMode_ = false;
         PanelMenu->show();
-        ListComunidad->hide();
-        BotRetroceder->hide();
-    } else if (regionMap_->mapa->isVisible()) {
-        regionMap_->mapa->hide();
-        BotRetroceder->hide();
+        form_.ListComunidad->hide();
+        form_.BotRetroceder->hide();
+    } else if (form_.regionMap().mapa->isVisible()) {
+        form_.regionMap().mapa->hide();
+        form_.BotRetroceder->hide();
         PanelMenu->show();
-        helpSituation(1);
-    } else if (ListComunidad->isVisible()) {
-        ListComunidad->hide();
-        regionMap_->mapa->show();
+        form_.helpSituation(1);
+    } else if (form_.ListComunidad->isVisible()) {
+        form_.ListComunidad->hide();
+        form_.regionMap().mapa->show();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
 #include "degrees/browser/double_degree_lists.h"
+#include "degrees/form/degree_face.h"
 #include "degrees/form/degrees_form.h"
 #include "degrees/form/widget_look.h"
 #include "platform/shell.h"
@@ -34,64 +35,66 @@ QString richLine(const MarkedLine& line) {
 
 }  // namespace
 
-void TForm1::MenuCarUni3Click() {
+void DegreeFace::MenuCarUni3Click() {
     showMapFor(ByPlaceMode::Single);
 }
 
-void TForm1::MenuCarUniDoble2Click() {
+void DegreeFace::MenuCarUniDoble2Click() {
     showMapFor(ByPlaceMode::DoubleByUniversity);
 }
 
-void TForm1::showMapFor(ByPlaceMode mode) {
+void DegreeFace::showMapFor(ByPlaceMode mode) {
     byPlaceMode_ = mode;
     PanelMenu->hide();
-    regionMap_->mapa->show();
-    helpSituation(31);
-    PanelSel->show();
-    PanelSelTit->show();
-    listSel2->hide();
-    ListSel->show();
-    BotRetroceder->show();
+    form_.regionMap().mapa->show();
+    form_.helpSituation(31);
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.listSel2->hide();
+    form_.ListSel->show();
+    form_.BotRetroceder->show();
 }
 
 // The community action of the degree browser: the universities of the community, or its
 // universities with double degrees.
-void TForm1::communityAction(int community) {
-    const auto& geo = data_->geography;
-    auto& selection = regionMap_->selection();
+void DegreeFace::communityClicked(int community) {
+    const auto& geo = form_.data().geography;
+    auto& selection = form_.regionMap().selection();
     if (byPlaceMode_ == ByPlaceMode::Single) {
-        helpSituation(15);
+        form_.helpSituation(15);
         selection.places = region_map::universityPlaces(geo, community);
         if (selection.places.empty()) return;
-        ListComunidad->clear();
+        form_.ListComunidad->clear();
         for (const int place : selection.places)
-            ListComunidad->addItem(toQt(geo.places.names[place]));
+            form_.ListComunidad->addItem(toQt(geo.places.names[place]));
     } else if (byPlaceMode_ == ByPlaceMode::DoubleByUniversity) {
-        helpSituation(15);
-        selection.places = region_map::doubleDegreeGroups(data_->doubles, community);
+        form_.helpSituation(15);
+        // A new community: nothing of the last one's universities stays on view.
+        clearWorkList();
+        selection.places = region_map::doubleDegreeGroups(form_.data().doubles, community);
         if (selection.places.empty()) {
             ListRows nothing;
             nothing.add(program_.texts()[kNothingHere]);
             fillListSel(nothing);
-            ListSel->show();
+            form_.ListSel->show();
             return;
         }
-        ListComunidad->clear();
+        form_.ListComunidad->clear();
         for (const int group : selection.places)
-            ListComunidad->addItem(
-                toQt(data_->doubles.groups[static_cast<std::size_t>(group)].name));
+            form_.ListComunidad->addItem(
+                toQt(form_.data().doubles.groups[static_cast<std::size_t>(group)].name));
     } else {
         return;
     }
-    setFontOf(ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
-    ListComunidad->show();
-    ListComunidad->raise();
-    regionMap_->hideMaps();
+    setFontOf(form_.ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
+    form_.ListComunidad->show();
+    form_.ListComunidad->raise();
+    form_.regionMap().hideMaps();
 }
 
-void TForm1::ListComunidadClick(int entry) {
+void DegreeFace::communityListClicked(int entry) {
     if (entry < 0) return;
-    BotImprimir->show();
+    form_.BotImprimir->show();
     if (otherStudiesMode_) {
         showOtherStudy(entry);
         return;
@@ -111,123 +114,125 @@ void TForm1::ListComunidadClick(int entry) {
     }
 }
 
-void TForm1::showUniversityDegrees(int entry) {
-    const auto& places = regionMap_->selection().places;
+void DegreeFace::showUniversityDegrees(int entry) {
+    const auto& places = form_.regionMap().selection().places;
     if (entry >= static_cast<int>(places.size())) return;
     currentPlace_ = places[static_cast<std::size_t>(entry)];
-    ListSel->setCursor(Qt::PointingHandCursor);
+    form_.ListSel->setCursor(Qt::PointingHandCursor);
     BotIntUni->show();
-    const ListRows rows = universityDegreeRows(data_->degrees, currentPlace_);
+    const ListRows rows = universityDegreeRows(form_.data().degrees, currentPlace_);
     const int points = 10 + program_.state().largeFontsCorrection;
-    setFontOf(ListSel, kCourier, points);
-    setFontOf(PanelSelTit, kCourier, points, true);
-    PanelSelTit->setText(ListComunidad->item(entry)->text());
+    setFontOf(form_.ListSel, kCourier, points);
+    setFontOf(form_.PanelSelTit, kCourier, points, true);
+    form_.PanelSelTit->setText(form_.ListComunidad->item(entry)->text());
     BotSelcar->hide();
     ComSelCar->hide();
-    LabelSeleccion->hide();
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
-    listSel2->hide();
+    form_.LabelSeleccion->hide();
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.ListSel->show();
+    form_.listSel2->hide();
     fillListSel(rows);
     placeListSelectable_ = true;
-    ListSel->setSelectionMode(QAbstractItemView::SingleSelection);
+    form_.ListSel->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void TForm1::BotIntUniClick() {
-    openWebAddress("http://www." + TrimRight(data_->geography.places.descriptions[currentPlace_]));
+void DegreeFace::BotIntUniClick() {
+    openWebAddress("http://www." +
+                   TrimRight(form_.data().geography.places.descriptions[currentPlace_]));
 }
 
-void TForm1::MenuCarUniDobleClick() {
+void DegreeFace::MenuCarUniDobleClick() {
     byPlaceMode_ = ByPlaceMode::DoubleByDegree;
-    communityRows_ = degreesWithDoubles(data_->degrees, data_->doubles);
-    ListComunidad->clear();
-    setFontOf(ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
+    communityRows_ = degreesWithDoubles(form_.data().degrees, form_.data().doubles);
+    form_.ListComunidad->clear();
+    setFontOf(form_.ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
     for (const int degree : communityRows_)
-        ListComunidad->addItem(toQt(TrimRight(data_->degrees.name(degree))));
+        form_.ListComunidad->addItem(toQt(TrimRight(form_.data().degrees.name(degree))));
     PanelMenu->hide();
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
-    BotRetroceder->show();
-    ListComunidad->show();
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.ListSel->show();
+    form_.BotRetroceder->show();
+    form_.ListComunidad->show();
 }
 
-void TForm1::showDoubleDegreesOfDegree(int entry) {
+void DegreeFace::showDoubleDegreesOfDegree(int entry) {
     if (entry >= static_cast<int>(communityRows_.size())) return;
     const int degree = communityRows_[static_cast<std::size_t>(entry)];
     const InterfaceTexts& texts = program_.texts();
-    LabelSeleccion->setText(toQt(doubleDegreesOfDegreeCaption(texts)));
-    LabelSeleccion->show();
+    form_.LabelSeleccion->setText(toQt(doubleDegreesOfDegreeCaption(texts)));
+    form_.LabelSeleccion->show();
     const int points = 10 + program_.state().largeFontsCorrection;
-    PanelSelTit->setText(toQt(doubleDegreesOfDegreeHeading(texts)));
-    setFontOf(PanelSelTit, kCourier, points, true);
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->hide();
-    listSel2->show();
-    listSel2->clear();
-    setFontOf(listSel2, kTimes, points);
+    form_.PanelSelTit->setText(toQt(doubleDegreesOfDegreeHeading(texts)));
+    setFontOf(form_.PanelSelTit, kCourier, points, true);
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.ListSel->hide();
+    form_.listSel2->show();
+    form_.listSel2->clear();
+    setFontOf(form_.listSel2, kTimes, points);
     QString html;
-    for (const auto& line : doubleDegreesOfDegree(data_->degrees, data_->doubles, degree))
+    for (const auto& line :
+         doubleDegreesOfDegree(form_.data().degrees, form_.data().doubles, degree))
         html += richLine(line);
-    listSel2->setHtml(html);
+    form_.listSel2->setHtml(html);
 }
 
-void TForm1::showDoubleDegreesOfUniversity(int entry) {
-    const auto& groups = regionMap_->selection().places;
+void DegreeFace::showDoubleDegreesOfUniversity(int entry) {
+    const auto& groups = form_.regionMap().selection().places;
     if (entry >= static_cast<int>(groups.size())) return;
     const int group = groups[static_cast<std::size_t>(entry)];
     ListRows rows;
-    for (auto& line :
-         doubleDegreesOfUniversity(data_->degrees, data_->doubles, group, program_.texts()))
+    for (auto& line : doubleDegreesOfUniversity(form_.data().degrees, form_.data().doubles, group,
+                                                program_.texts()))
         rows.add(std::move(line));
     const int points = 12 + program_.state().largeFontsCorrection;
-    PanelSelTit->setText(toQt(program_.texts()[242]));
-    setFontOf(PanelSelTit, kCourier, points, true);
-    setFontOf(ListSel, kTimes, points);
-    PanelSel->show();
-    PanelSelTit->show();
-    ListSel->show();
-    listSel2->hide();
+    form_.PanelSelTit->setText(toQt(program_.texts()[242]));
+    setFontOf(form_.PanelSelTit, kCourier, points, true);
+    setFontOf(form_.ListSel, kTimes, points);
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.ListSel->show();
+    form_.listSel2->hide();
     fillListSel(rows);
     listSelectable_ = false;
     placeListSelectable_ = false;
-    ListSel->setSelectionMode(QAbstractItemView::NoSelection);
+    form_.ListSel->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
-void TForm1::menui4Click() {
-    helpSituation(23);
+void DegreeFace::menui4Click() {
+    form_.helpSituation(23);
     otherStudiesMode_ = true;
     PanelMenu->hide();
-    PanelFP->hide();
-    PanelSel->show();
-    PanelSelTit->show();
-    listSel2->hide();
-    ListSel->show();
-    ListComunidad->clear();
-    setFontOf(ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
-    const auto& catalog = data_->degrees;
+    form_.PanelFP->hide();
+    form_.PanelSel->show();
+    form_.PanelSelTit->show();
+    form_.listSel2->hide();
+    form_.ListSel->show();
+    form_.ListComunidad->clear();
+    setFontOf(form_.ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
+    const auto& catalog = form_.data().degrees;
     for (int k = 1; k <= catalog.otherCount; ++k)
-        ListComunidad->addItem(toQt(TrimRight(catalog.others[k])));
-    ListComunidad->show();
-    BotRetroceder->show();
+        form_.ListComunidad->addItem(toQt(TrimRight(catalog.others[k])));
+    form_.ListComunidad->show();
+    form_.BotRetroceder->show();
 }
 
-void TForm1::showOtherStudy(int entry) {
-    listSel2->hide();
-    ListSel->show();
+void DegreeFace::showOtherStudy(int entry) {
+    form_.listSel2->hide();
+    form_.ListSel->show();
     const int points = 12 + program_.state().largeFontsCorrection;
-    PanelSelTit->setText(toQt(program_.texts()[312]));
-    setFontOf(PanelSelTit, kCourier, points, true);
-    setFontOf(ListSel, kTimes, points);
+    form_.PanelSelTit->setText(toQt(program_.texts()[312]));
+    setFontOf(form_.PanelSelTit, kCourier, points, true);
+    setFontOf(form_.ListSel, kTimes, points);
     ListRows rows;
-    for (auto& line : data_->degrees.otherStudyRows(entry + 1))
+    for (auto& line : form_.data().degrees.otherStudyRows(entry + 1))
         rows.add(std::move(line));
     fillListSel(rows);
     listSelectable_ = false;
     placeListSelectable_ = false;
-    ListSel->setSelectionMode(QAbstractItemView::NoSelection);
+    form_.ListSel->setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 }  // namespace rumbelo

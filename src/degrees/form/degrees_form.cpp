@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 
 #include "common/dialog/exit_confirmation.h"
@@ -14,6 +15,7 @@
 #include "common/region_map/region_map.h"
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
+#include "degrees/form/degree_face.h"
 
 namespace rumbelo {
 
@@ -22,17 +24,14 @@ TForm1::TForm1(Program& program)
     setObjectName(QStringLiteral("TForm1"));
     setFixedSize(800, 600);
     buildFaces();
-    buildDegreeMenu();
+    buildSharedList();
+    degreeFace_ = new DegreeFace(*this, program_);
     buildOtherMenus();
-    buildDegreeView();
-    buildLists();
     buildHelpPanel();
     RegionMap::Layout layout;
     layout.comarcaList = QRect(330, 48, 220, 190);
     regionMap_ = new RegionMap(program_, Panelinicio, layout);
-    TimerParpadeo.setObjectName(QStringLiteral("TimerParpadeo"));
-    TimerParpadeo.setInterval(200);
-    connect(&TimerParpadeo, &QTimer::timeout, this, &TForm1::TimerParpadeoTimer);
+    activeFace_ = degreeFace_;
 }
 
 TForm1::~TForm1() = default;
@@ -45,7 +44,9 @@ void TForm1::create() {
             move(screen->geometry().center() - rect().center());
     }
     applyCaptions();
+    degreeFace_->applyCaptions();
     applyColoursAndFonts();
+    degreeFace_->applyColoursAndFonts();
     Panelinicio->show();
     // The data of every face.
     if (!degrees::loadDegreesFormData(state.files, state.texts, *data_)) {
@@ -53,11 +54,33 @@ void TForm1::create() {
         return;
     }
     // Set-up that needs the data.
-    fillFilters();
+    degreeFace_->fillFilters();
     regionMap_->setGeography(&data_->geography);
-    filters_ = {};
-    listTop_ = 1;
-    connectDegreeBrowser();
+    connectSharedControls();
+    degreeFace_->connectControls();
+}
+
+void TForm1::connectSharedControls() {
+    connect(ListSel, &QListWidget::itemDoubleClicked, this,
+            [this] { activeFace_->listActivated(); });
+    connect(ListComunidad, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        activeFace_->communityListClicked(ListComunidad->row(item));
+    });
+    connect(BotRetroceder, &QPushButton::clicked, this, [this] { activeFace_->backClicked(); });
+    connect(BotImprimir, &QPushButton::clicked, this, [this] { activeFace_->printClicked(); });
+    connect(regionMap_, &RegionMap::communityClicked, this,
+            [this](int community) { activeFace_->communityClicked(community); });
+    connect(degradeini, &TiledPicture::mouseMoved, regionMap_, &RegionMap::hidePanel);
+    // The other faces' way out, until their faces take these menus over.
+    connect(menuFP3, &QPushButton::clicked, this, [this] {
+        PanelFP->hide();
+        returnToCaller();
+    });
+    connect(MenuRetroCon, &QPushButton::clicked, this, [this] {
+        Panelinicio->show();
+        Panelcon->hide();
+        returnToCaller();
+    });
 }
 
 void TForm1::enterFromSceneDoor(int section) {
@@ -66,14 +89,13 @@ void TForm1::enterFromSceneDoor(int section) {
             Panelcon->hide();
             Panelinicio->show();
             PanelFP->hide();
-            helpSituation(1);
-            listTop_ = 0;
-            PanelMenu->show();
+            activeFace_ = degreeFace_;
+            degreeFace_->enter();
             break;
         case 3:
             Panelcon->hide();
             Panelinicio->show();
-            PanelMenu->hide();
+            degreeFace_->PanelMenu->hide();
             PanelFP->show();
             break;
         case 8:
@@ -124,7 +146,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListSel && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ListSelDblClick();
+            activeFace_->listActivated();
             return true;
         }
     }

@@ -1,5 +1,6 @@
-// Building the degrees form: its two faces with their tiled backgrounds and frames, the
-// menus, the working list and the help guide; then captions, colours and fonts.
+// Building the degrees form window: its two backgrounds with their tiled floors and frames,
+// the menus of the faces still to come, the shared working list and the help guide; then
+// captions, colours and fonts.
 #include <QComboBox>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -9,6 +10,7 @@
 #include <QTextEdit>
 
 #include "common/guide/guide_panel.h"
+#include "common/program/contrast.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -25,11 +27,6 @@ using namespace degrees;
 namespace {
 
 constexpr int kFrame = 20;  // the frame strips along the top and the sides
-constexpr QRect kLeftColumn{22, 48, 286, 334};
-constexpr QRect kWorkList{318, 48, 460, 392};
-constexpr int kTitleHeight = 26;
-constexpr int kMenuButtonHeight = 38;
-constexpr int kDegreeButtonHeight = 28;
 
 // A full-size face: the floor tile under everything, the frame strips above it.
 QFrame* makeFace(QWidget* form, const char* name, TiledPicture*& floor, TiledPicture*& top,
@@ -48,27 +45,6 @@ QFrame* makeFace(QWidget* form, const char* name, TiledPicture*& floor, TiledPic
     right = strip(names[2], QRect(800 - kFrame, 0, kFrame, 600));
     left = strip(names[3], QRect(0, 0, kFrame, 600));
     return face;
-}
-
-struct MenuButton {
-    QPushButton*& button;
-    const char* name;
-};
-
-// A panel `width` wide at `at` with its buttons stacked one under the other, each `height`
-// high with `gap` between them; the panel is as tall as they need.
-QFrame* makeMenu(QWidget* parent, const char* name, QPoint at, int width,
-                 std::initializer_list<MenuButton> buttons, int height, int gap) {
-    QFrame* panel = makePanel(parent, name);
-    const int count = static_cast<int>(buttons.size());
-    panel->setGeometry(at.x(), at.y(), width, 12 * 2 + count * height + (count - 1) * gap);
-    int y = 12;
-    for (const MenuButton& entry : buttons) {
-        entry.button = makeButton(panel, entry.name);
-        entry.button->setGeometry(12, y, width - 2 * 12, height);
-        y += height + gap;
-    }
-    return panel;
 }
 
 }  // namespace
@@ -98,18 +74,6 @@ void TForm1::buildFaces() {
     LabelAno2->setAlignment(Qt::AlignCenter);
 }
 
-void TForm1::buildDegreeMenu() {
-    PanelMenu = makeMenu(Panelinicio, "PanelMenu", {358, 96}, 400,
-                         {{MenuCarUni1, "MenuCarUni1"},
-                          {MenuCarUni2, "MenuCarUni2"},
-                          {MenuCarUni3, "MenuCarUni3"},
-                          {MenuCarUniDoble, "MenuCarUniDoble"},
-                          {MenuCarUniDoble2, "MenuCarUniDoble2"},
-                          {menui4, "menui4"},
-                          {menui5, "menui5"}},
-                         kMenuButtonHeight, 8);
-}
-
 // The higher-FP menu and the questionnaire face's menu; their sections give them their
 // other buttons and their actions.
 void TForm1::buildOtherMenus() {
@@ -120,7 +84,7 @@ void TForm1::buildOtherMenus() {
                             {{MenuRetroCon, "MenuRetroCon"}}, kMenuButtonHeight, 8);
 }
 
-void TForm1::buildDegreeView() {
+void TForm1::buildSharedList() {
     PanelCarSel = makeLabel(Panelinicio, "PanelCarSel");
     PanelCarSel->setGeometry(kLeftColumn.left(), kLeftColumn.top(), kLeftColumn.width(), 52);
     PanelCarSel->setFrameShape(QFrame::Panel);
@@ -129,20 +93,6 @@ void TForm1::buildDegreeView() {
     PanelCarSel->setWordWrap(true);
     PanelCarSel->hide();
 
-    PanelCar = makeMenu(Panelinicio, "PanelCar", {kLeftColumn.left(), kLeftColumn.top() + 58},
-                        kLeftColumn.width(),
-                        {{MenuCar1, "MenuCar1"},
-                         {MenuCar2, "MenuCar2"},
-                         {MenuCar3, "MenuCar3"},
-                         {MenuCar4, "MenuCar4"},
-                         {MenuCar5, "MenuCar5"},
-                         {MenuCar6, "MenuCar6"},
-                         {MenuCar7, "MenuCar7"},
-                         {MenuCar8, "MenuCar8"}},
-                        kDegreeButtonHeight, 4);
-}
-
-void TForm1::buildLists() {
     PanelSel = makePanel(Panelinicio, "PanelSel");
     PanelSel->setFrameShape(QFrame::NoFrame);
     PanelSel->setGeometry(kWorkList);
@@ -163,35 +113,19 @@ void TForm1::buildLists() {
     listSel2->setLineWrapMode(QTextEdit::NoWrap);
     listSel2->hide();
 
-    // Under the list: the count, then the two filters a row each, then the buttons.
+    // Under the list: the count, then the faces' filters, then the buttons.
     const int below = kWorkList.bottom() + 1;
     LabelSeleccion = makeLabel(Panelinicio, "LabelSeleccion");
     LabelSeleccion->setGeometry(kWorkList.left(), below + 8, kWorkList.width(), 22);
     LabelSeleccion->setIndent(4);
     LabelSeleccion->hide();
-    ComSelCar = makeCombo(Panelinicio, "ComSelCar");
-    ComSelCar->setGeometry(kWorkList.left(), below + 36, kWorkList.width(), 28);
-    ComSelCar->hide();
-    BotSelcar = makeCombo(Panelinicio, "BotSelcar");
-    BotSelcar->setGeometry(kWorkList.left(), below + 68, kWorkList.width(), 28);
-    BotSelcar->hide();
-
     const int buttonsTop = below + 106;
-    BitRetroSelCar = makeButton(Panelinicio, "BitRetroSelCar");
-    BitRetroSelCar->setGeometry(kWorkList.left(), buttonsTop, 140, 32);
-    BitRetroSelCar->hide();
     BotRetroceder = makeButton(Panelinicio, "BotRetroceder");
     BotRetroceder->setGeometry(kWorkList.left(), buttonsTop, 140, 32);
     BotRetroceder->hide();
     BotImprimir = makeButton(Panelinicio, "BotImprimir");
     BotImprimir->setGeometry(kWorkList.left() + 150, buttonsTop, 140, 32);
     BotImprimir->hide();
-    BotIntUni = makeButton(Panelinicio, "BotIntUni");
-    BotIntUni->setGeometry(kWorkList.left() + 300, buttonsTop, 160, 32);
-    BotIntUni->hide();
-    BotFP = makeButton(PanelSel, "BotFP");
-    BotFP->setGeometry(1, kTitleHeight, 280, 28);
-    BotFP->hide();
 
     ListComunidad = new QListWidget(Panelinicio);
     ListComunidad->setObjectName(QStringLiteral("ListComunidad"));
@@ -230,27 +164,11 @@ void TForm1::applyCaptions() {
     LabelAno2->setText(toQt(school));
     setFontOf(LabelAno2, kTimes,
               schoolNameFontSize(school.size()) + program_.state().largeFontsCorrection, true);
-    for (QPushButton* back : {BotRetroceder, menuFP3, menui5, BitRetroSelCar, MenuRetroCon})
+    for (QPushButton* back : {BotRetroceder, menuFP3, MenuRetroCon})
         caption(back, 82);
     caption(BotImprimir, 36);
-    caption(menui4, 300);
-    caption(MenuCarUni1, 306);
-    caption(MenuCarUni2, 307);
-    caption(MenuCarUni3, 308);
     caption(MenuFP1, 316);
     caption(MenuFP2, 317);
-    caption(BotIntUni, 230);
-    BotIntUni->setToolTip(toQt(t.trimmed(231)));
-    caption(MenuCarUniDoble, 242);
-    MenuCarUniDoble->setToolTip(toQt(t.trimmed(244)));
-    caption(MenuCarUniDoble2, 263);
-    MenuCarUniDoble2->setToolTip(toQt(t.trimmed(243)));
-    caption(BotFP, 35);
-    const QList<QPushButton*> degreeButtons{MenuCar1, MenuCar2, MenuCar3, MenuCar4,
-                                            MenuCar5, MenuCar6, MenuCar7};
-    for (int i = 0; i < degreeButtons.size(); ++i)
-        caption(degreeButtons[i], 309 + i);
-    caption(MenuCar8, 82);
 }
 
 void TForm1::applyColoursAndFonts() {
@@ -258,15 +176,17 @@ void TForm1::applyColoursAndFonts() {
     const ThemeColours& theme = state.theme.colours;
     const int correction = state.largeFontsCorrection;
     paintWidget(this, fixed_colours::kFormBackground);
-    for (QWidget* panel : std::initializer_list<QWidget*>{
-             payuda, ListSel, ListComunidad, PanelMenu, PanelCar, PanelFP, PanelMenuCon, listSel2})
-        paintWidget(panel, fixed_colours::kPanel);
+    // Lists and panels: dark text on the panel colour, never inherited from a heading.
+    for (QWidget* panel : std::initializer_list<QWidget*>{payuda, ListSel, ListComunidad, PanelFP,
+                                                          PanelMenuCon, listSel2})
+        paintWidget(panel, fixed_colours::kPanel, kPanelText);
+    // Headings: the theme's caption colour where it reads on the hover colour, else the
+    // nearest shade of it that does.
+    const Rgb caption = readableOn(theme.caption, theme.doorHover);
     for (QWidget* heading : std::initializer_list<QWidget*>{PanelSelTit, PanelCarSel, PanelSel})
-        paintWidget(heading, theme.doorHover, theme.caption);
-    for (QComboBox* filter : {ComSelCar, BotSelcar})
-        styleColours(filter, "QComboBox", theme.doorHover, theme.caption);
+        paintWidget(heading, theme.doorHover, caption);
     // The caption colour is made for the door-hover colour: the count sits on it too.
-    paintWidget(LabelSeleccion, theme.doorHover, theme.caption);
+    paintWidget(LabelSeleccion, theme.doorHover, caption);
     for (QLabel* label : {LabelAno, LabelAno2}) {
         paintText(label, theme.highlight);
         // Light theme colours over a light floor: a dark rim keeps them readable.
@@ -280,8 +200,6 @@ void TForm1::applyColoursAndFonts() {
     setFontOf(LabelSeleccion, kTimes, 12 + correction, true);
     setFontOf(PanelSelTit, kCourier, 11 + correction, true);
     setFontOf(PanelCarSel, kTimes, 13 + correction, true);
-    for (QWidget* filter : std::initializer_list<QWidget*>{ComSelCar, BotSelcar})
-        setFontOf(filter, kTimes, 11 + correction);
     for (QPushButton* button : findChildren<QPushButton*>()) {
         setFontOf(button, kTimes, 12 + correction);
         button->setCursor(Qt::PointingHandCursor);
@@ -292,20 +210,6 @@ void TForm1::applyColoursAndFonts() {
         setFontOf(label, QStringLiteral("Comic Sans MS"), 9 + correction);
         label->setWordWrap(true);
     }
-}
-
-void TForm1::fillFilters() {
-    const InterfaceTexts& t = program_.texts();
-    ComSelCar->clear();
-    for (const auto& entry : modalityEntries(data_->degrees, t))
-        ComSelCar->addItem(toQt(entry));
-    ComSelCar->setPlaceholderText(toQt(t.trimmed(223)));
-    ComSelCar->setCurrentIndex(-1);
-    BotSelcar->clear();
-    for (const auto& entry : kindEntries(t))
-        BotSelcar->addItem(toQt(entry));
-    BotSelcar->setPlaceholderText(toQt(kindFilterText(data_->degrees)));
-    BotSelcar->setCurrentIndex(-1);
 }
 
 }  // namespace rumbelo

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "common/qt_text.h"
+#include "common/widgets/drop_down.h"
 
 namespace rumbelo::degrees {
 namespace {
@@ -71,16 +72,21 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
 }
 
 QComboBox* makeCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new DropDown(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setCursor(Qt::PointingHandCursor);
     return combo;
 }
 
-void styleColours(QWidget* widget, const char* selector, Rgb background, Rgb text) {
-    widget->setStyleSheet(
-        QStringLiteral("%1 { background: %2; color: %3; }")
-            .arg(QLatin1String(selector), cssColour(background), cssColour(text)));
+void styleDropDown(QComboBox* combo, Rgb background, Rgb text) {
+    // The open list reads as a list: dark text on the panel colour, the entry under the
+    // pointer in the box's own colours. Without this it took the box's light text.
+    const Rgb listText{0, 0, 0};
+    combo->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }"
+                                        "QComboBox QAbstractItemView { background: %3; color: %4;"
+                                        " selection-background-color: %1; selection-color: %2; }")
+                             .arg(cssColour(background), cssColour(text),
+                                  cssColour(fixed_colours::kPanel), cssColour(listText)));
 }
 
 void markUsed(QAbstractButton* button) {
@@ -98,6 +104,21 @@ void markUsed(QAbstractButton* button) {
 
 bool isMarkedUsed(const QAbstractButton* button) {
     return button->property(kUsedProperty).toBool();
+}
+
+QFrame* makeMenu(QWidget* parent, const char* name, QPoint at, int width,
+                 std::initializer_list<MenuButton> buttons, int height, int gap) {
+    constexpr int kMargin = 12;
+    QFrame* panel = makePanel(parent, name);
+    const int count = static_cast<int>(buttons.size());
+    panel->setGeometry(at.x(), at.y(), width, kMargin * 2 + count * height + (count - 1) * gap);
+    int y = kMargin;
+    for (const MenuButton& entry : buttons) {
+        entry.button = makeButton(panel, entry.name);
+        entry.button->setGeometry(kMargin, y, width - 2 * kMargin, height);
+        y += height + gap;
+    }
+    return panel;
 }
 
 }  // namespace rumbelo::degrees

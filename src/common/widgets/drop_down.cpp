@@ -1,0 +1,28 @@
+#include "common/widgets/drop_down.h"
+
+#include <QAbstractItemView>
+#include <algorithm>
+
+namespace rumbelo {
+
+QRect dropDownPlacement(const QRect& box, const QRect& window, int wanted) {
+    const int below = window.bottom() - box.bottom();
+    const int above = box.top() - window.top();
+    if (wanted <= below) return QRect(box.left(), box.bottom() + 1, box.width(), wanted);
+    if (wanted <= above) return QRect(box.left(), box.top() - wanted, box.width(), wanted);
+    if (below >= above) return QRect(box.left(), box.bottom() + 1, box.width(), below);
+    return QRect(box.left(), window.top(), box.width(), above);
+}
+
+void DropDown::showPopup() {
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    if (!popup || popup == window()) return;
+    const QRect box(mapToGlobal(QPoint(0, 0)), size());
+    const QRect frame(window()->mapToGlobal(QPoint(0, 0)), window()->size());
+    const QRect placed = dropDownPlacement(box, frame, popup->height());
+    popup->setGeometry(placed.left(), placed.top(), std::max(popup->width(), box.width()),
+                       placed.height());
+}
+
+}  // namespace rumbelo

@@ -1,0 +1,21 @@
+#pragma once
+// A drop-down list whose open list stays inside its window: it opens downwards when there
+// is room under the box, upwards otherwise, and is cut to the window's height. Qt places
+// the list by the screen, so on a large screen it ran past the bottom of an 800x600 form.
+#include <QComboBox>
+
+namespace rumbelo {
+
+class DropDown : public QComboBox {
+    Q_OBJECT
+  public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override;
+};
+
+// Where the open list goes: `box` and `window` in screen coordinates, `wanted` the list's
+// own height. Below the box when it fits, else above it, else cut to the larger side.
+QRect dropDownPlacement(const QRect& box, const QRect& window, int wanted);
+
+}  // namespace rumbelo

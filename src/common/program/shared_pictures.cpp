@@ -11,4 +11,21 @@ QImage loadBitmap(const QString& fileName) {
     return image;
 }
 
+Rgb averageColour(const QImage& picture) {
+    if (picture.isNull()) return {};
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    double r = 0, g = 0, b = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            r += qRed(line[x]);
+            g += qGreen(line[x]);
+            b += qBlue(line[x]);
+        }
+    }
+    const double n = static_cast<double>(rgb.width()) * rgb.height();
+    const auto mean = [n](double sum) { return static_cast<std::uint8_t>(sum / n + 0.5); };
+    return {mean(r), mean(g), mean(b)};
+}
+
 }  // namespace rumbelo

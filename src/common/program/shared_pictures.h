@@ -4,10 +4,16 @@
 #include <QImage>
 #include <QString>
 
+#include "common/program/themes.h"
+
 namespace rumbelo {
 
 // Pictures are BMP files whatever their name ("mapa", "suelof", "chica.bmp").
 QImage loadBitmap(const QString& fileName);
+
+// The mean colour of a picture (black for a null one): the background a text drawn over a
+// tiled picture is read against.
+Rgb averageColour(const QImage& picture);
 
 struct SharedPictures {
     QImage guide;        // "chica.bmp": splash, report headings

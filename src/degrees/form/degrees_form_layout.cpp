@@ -187,9 +187,16 @@ void TForm1::applyColoursAndFonts() {
         paintWidget(heading, theme.doorHover, caption);
     // The caption colour is made for the door-hover colour: the count sits on it too.
     paintWidget(LabelSeleccion, theme.doorHover, caption);
-    for (QLabel* label : {LabelAno, LabelAno2}) {
-        paintText(label, theme.highlight);
-        // Light theme colours over a light floor: a dark rim keeps them readable.
+    // The year and the school name stand on the floor tile: the theme's colour, or the
+    // nearest shade of it that reads there (the name is a large caption, the year is not).
+    const Rgb floor = averageColour(program_.pictures().floorTile);
+    const std::pair<QLabel*, double> overFloor[] = {{LabelAno, kBodyContrast},
+                                                    {LabelAno2, kLargeContrast}};
+    for (const auto& [label, minimum] : overFloor) {
+        const Rgb text = readableOn(theme.highlight, floor, minimum);
+        paintText(label, text);
+        if (relativeLuminance(text) <= relativeLuminance(floor)) continue;
+        // Light text on the floor: a dark rim sets it off from the tile's pattern.
         auto* rim = new QGraphicsDropShadowEffect(label);
         rim->setOffset(1, 1);
         rim->setBlurRadius(3);

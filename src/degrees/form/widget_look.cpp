@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "common/qt_text.h"
@@ -82,6 +83,11 @@ void styleDropDown(QComboBox* combo, Rgb background, Rgb text) {
     // The open list reads as a list: dark text on the panel colour, the entry under the
     // pointer in the box's own colours. Without this it took the box's light text.
     const Rgb listText{0, 0, 0};
+    // The combo's own item painter ignores style sheets; the styled one follows them.
+    combo->setItemDelegate(new QStyledItemDelegate(combo));
+    QPalette palette = combo->palette();
+    palette.setColor(QPalette::PlaceholderText, toQColor(text));
+    combo->setPalette(palette);
     combo->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }"
                                         "QComboBox QAbstractItemView { background: %3; color: %4;"
                                         " selection-background-color: %1; selection-color: %2; }")

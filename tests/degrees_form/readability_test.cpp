@@ -81,9 +81,8 @@ QStringList unreadable(QWidget* root, Rgb floor) {
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             const QString shown =
                 combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
-            const QPalette::ColorRole role =
-                combo->currentIndex() < 0 ? QPalette::PlaceholderText : QPalette::ButtonText;
-            check(w, shown, rgbOf(p.color(role)), colourOf(p.brush(QPalette::Button)));
+            check(w, shown, rgbOf(p.color(QPalette::ButtonText)),
+                  colourOf(p.brush(QPalette::Button)));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             check(w, button->text(), rgbOf(p.color(QPalette::ButtonText)),
                   colourOf(p.brush(QPalette::Button)));

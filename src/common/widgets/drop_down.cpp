@@ -1,6 +1,8 @@
 #include "common/widgets/drop_down.h"
 
 #include <QAbstractItemView>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <algorithm>
 
 namespace rumbelo {
@@ -23,6 +25,18 @@ void DropDown::showPopup() {
     const QRect placed = dropDownPlacement(box, frame, popup->height());
     popup->setGeometry(placed.left(), placed.top(), std::max(popup->width(), box.width()),
                        placed.height());
+}
+
+void DropDown::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+        option.currentText = placeholderText();
+        option.palette.setBrush(QPalette::ButtonText, palette().brush(QPalette::ButtonText));
+    }
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace rumbelo

@@ -12,6 +12,11 @@ class DropDown : public QComboBox {
     using QComboBox::QComboBox;
 
     void showPopup() override;
+
+  protected:
+    // The text shown before a choice is the box's caption, so it is drawn in the box's
+    // text colour, not in the faded placeholder colour a style sheet gives it.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Where the open list goes: `box` and `window` in screen coordinates, `wanted` the list's

@@ -85,9 +85,6 @@ void styleDropDown(QComboBox* combo, Rgb background, Rgb text) {
     const Rgb listText{0, 0, 0};
     // The combo's own item painter ignores style sheets; the styled one follows them.
     combo->setItemDelegate(new QStyledItemDelegate(combo));
-    QPalette palette = combo->palette();
-    palette.setColor(QPalette::PlaceholderText, toQColor(text));
-    combo->setPalette(palette);
     combo->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }"
                                         "QComboBox QAbstractItemView { background: %3; color: %4;"
                                         " selection-background-color: %1; selection-color: %2; }")

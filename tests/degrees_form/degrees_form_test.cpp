@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -25,6 +26,7 @@
 #include "degrees/form/widget_look.h"
 #include "program_fixture.h"
 #include "scene/scene_form.h"
+#include "support/temp_folder.h"
 
 using namespace rumbelo;
 using namespace rumbelo::degrees;
@@ -107,6 +109,7 @@ class DegreesFormTest : public QObject {
     void comarcaMapOpensTheFinerListWhoseFifthEntryIsInert();
     void areaMapNamesTheAreaInAWidePanel();
     void mapHoverNamesEachCommunityOnceWithinTheMap();
+    void everyListOnViewAndTheDegreePrint();
     void closingAsksAndNoKeepsTheForm();
     void doorsThreeAndEightOpenNothingYet();
 
@@ -271,7 +274,10 @@ void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
     QVERIFY(f->degreeFace().BotFP->isVisible());
     QVERIFY(f->degreeFace().BotFP->geometry().bottom() <= f->ListSel->geometry().bottom());
     QVERIFY(f->degreeFace().BotFP->y() > f->ListSel->y());
-    click(f->degreeFace().MenuCar6);  // prints nothing yet, but is marked
+    TempFolder pdfs;
+    qputenv("RUMBELO_PRINT_PDF", QByteArray::fromStdString(pdfs.path().string()));
+    click(f->degreeFace().MenuCar6);
+    qunsetenv("RUMBELO_PRINT_PDF");
     QVERIFY(isMarkedUsed(f->degreeFace().MenuCar6));
     QVERIFY(!f->degreeFace().BotFP->isVisible());
     // A double click on a list of the degree opens nothing.
@@ -533,6 +539,51 @@ void DegreesFormTest::mapHoverNamesEachCommunityOnceWithinTheMap() {
                                                              .arg(panel->width())
                                                              .arg(panel->height())));
     QVERIFY(!panel->geometry().intersects(f->PanelSel->geometry()));
+}
+
+// Each print button writes one PDF: the degree report, then BotImprimir in each state.
+void DegreesFormTest::everyListOnViewAndTheDegreePrint() {
+    TempFolder pdfs;
+    const QString folder = QString::fromStdString(pdfs.path().string());
+    qputenv("RUMBELO_PRINT_PDF", folder.toLocal8Bit());
+    const auto printed = [&] { return QDir(folder).entryList({QStringLiteral("*.pdf")}).size(); };
+    openAllDegrees();
+    TForm1* f = form();
+    DegreeFace& face = f->degreeFace();
+    doubleClickRow(f->ListSel, 0);
+    click(face.MenuCar6);
+    QCOMPARE(printed(), 1);
+    click(face.MenuCar8);
+    // Degrees of a university: nothing to print until one is chosen.
+    click(face.MenuCarUni3);
+    const QPoint madrid = pixelOfCommunity(13);
+    movePointer(f->regionMap().mapa, madrid);
+    QTest::mouseClick(f->regionMap().mapa, Qt::LeftButton, {}, madrid);
+    QVERIFY(!f->BotImprimir->isVisible());
+    clickRow(f->ListComunidad, 0);
+    click(f->BotImprimir);
+    QCOMPARE(printed(), 2);
+    click(f->BotRetroceder);
+    click(f->BotRetroceder);
+    // Double degrees of a degree, of a university, and an other study.
+    click(face.MenuCarUniDoble);
+    clickRow(f->ListComunidad, 0);
+    click(f->BotImprimir);
+    QCOMPARE(printed(), 3);
+    click(f->BotRetroceder);
+    click(face.MenuCarUniDoble2);
+    movePointer(f->regionMap().mapa, madrid);
+    QTest::mouseClick(f->regionMap().mapa, Qt::LeftButton, {}, madrid);
+    clickRow(f->ListComunidad, 0);
+    click(f->BotImprimir);
+    QCOMPARE(printed(), 4);
+    click(f->BotRetroceder);
+    click(f->BotRetroceder);
+    click(face.menui4);
+    clickRow(f->ListComunidad, 0);
+    click(f->BotImprimir);
+    QCOMPARE(printed(), 5);
+    qunsetenv("RUMBELO_PRINT_PDF");
 }
 
 void DegreesFormTest::closingAsksAndNoKeepsTheForm() {

@@ -284,6 +284,7 @@ void DegreeFace::backClicked() {
     if (byPlaceMode_ == ByPlaceMode::DoubleByUniversity && form_.ListComunidad->isVisible()) {
         // Back to the map: what the last university offered goes with it.
         clearWorkList();
+        chosenEntry_ = -1;
         form_.BotImprimir->hide();
         form_.ListComunidad->hide();
         form_.regionMap().mapa->show();
@@ -296,6 +297,7 @@ void DegreeFace::backClicked() {
              form_.PanelSel, form_.PanelSelTit, form_.ListSel, BotIntUni, form_.BotImprimir})
         widget->hide();
     clearWorkList();
+    chosenEntry_ = -1;
     if (byPlaceMode_ == ByPlaceMode::DoubleByDegree ||
         byPlaceMode_ == ByPlaceMode::DoubleByUniversity) {
         byPlaceMode_ = ByPlaceMode::None;

@@ -134,6 +134,7 @@ class DegreeFace : public QObject, public DegreesFormFace {
     int selectedDegree_ = 0;
     int listTop_ = 1;
     int currentPlace_ = 0;
+    int chosenEntry_ = -1;  // the ListComunidad entry on view, -1 before one is clicked
     degrees::NameBlink blink_;
 };
 

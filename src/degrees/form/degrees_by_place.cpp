@@ -45,6 +45,7 @@ void DegreeFace::MenuCarUniDoble2Click() {
 
 void DegreeFace::showMapFor(ByPlaceMode mode) {
     byPlaceMode_ = mode;
+    chosenEntry_ = -1;
     PanelMenu->hide();
     form_.regionMap().mapa->show();
     form_.helpSituation(31);
@@ -62,6 +63,7 @@ void DegreeFace::communityClicked(int community) {
     auto& selection = form_.regionMap().selection();
     if (byPlaceMode_ == ByPlaceMode::Single) {
         form_.helpSituation(15);
+        chosenEntry_ = -1;
         selection.places = region_map::universityPlaces(geo, community);
         if (selection.places.empty()) return;
         form_.ListComunidad->clear();
@@ -71,6 +73,7 @@ void DegreeFace::communityClicked(int community) {
         form_.helpSituation(15);
         // A new community: nothing of the last one's universities stays on view.
         clearWorkList();
+        chosenEntry_ = -1;
         selection.places = region_map::doubleDegreeGroups(form_.data().doubles, community);
         if (selection.places.empty()) {
             ListRows nothing;
@@ -94,6 +97,7 @@ void DegreeFace::communityClicked(int community) {
 
 void DegreeFace::communityListClicked(int entry) {
     if (entry < 0) return;
+    chosenEntry_ = entry;
     form_.BotImprimir->show();
     if (otherStudiesMode_) {
         showOtherStudy(entry);
@@ -144,6 +148,7 @@ void DegreeFace::BotIntUniClick() {
 
 void DegreeFace::MenuCarUniDobleClick() {
     byPlaceMode_ = ByPlaceMode::DoubleByDegree;
+    chosenEntry_ = -1;
     communityRows_ = degreesWithDoubles(form_.data().degrees, form_.data().doubles);
     form_.ListComunidad->clear();
     setFontOf(form_.ListComunidad, kTimes, 10 + program_.state().largeFontsCorrection);
@@ -204,6 +209,7 @@ void DegreeFace::showDoubleDegreesOfUniversity(int entry) {
 void DegreeFace::menui4Click() {
     form_.helpSituation(23);
     otherStudiesMode_ = true;
+    chosenEntry_ = -1;
     PanelMenu->hide();
     form_.PanelFP->hide();
     form_.PanelSel->show();

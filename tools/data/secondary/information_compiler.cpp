@@ -61,6 +61,8 @@ void compileInformation(CompileContext& ctx) {
                 continue;
             }
             code = rightAligned(*number, 2);
+            // Paragraph 20 is shown after the paragraph it joins: an empty line parts them.
+            if (*number == 20) lines.push_back(code);
             for (const auto& other : seen)
                 if (other == code) ctx.diag.error(line.pos, "paragraph " + text + " given twice");
             seen.push_back(code);

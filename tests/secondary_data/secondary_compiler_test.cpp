@@ -89,6 +89,12 @@ TEST(SecondaryCompiler, TheBundledFilesLoadPassTheCheckAndAgreeWithTheCatalogues
             EXPECT_LE(i, 35) << h;
     EXPECT_GT(data.statements.count(), 35);
     EXPECT_EQ(data.itinerary.count(), secondary::kAreaCount);
+    // The Bachillerato paragraphs end with paragraph 20, after an empty line.
+    const auto common = secondary::paragraphLines(data.information, "20");
+    const auto health = secondary::informationLines(data.information, 21);
+    ASSERT_GT(health.size(), common.size());
+    EXPECT_TRUE(IsBlank(common.front()));
+    EXPECT_TRUE(std::equal(common.begin(), common.end(), health.end() - common.size()));
     EXPECT_FALSE(IsBlank(data.results.resultLine(52)));
 }
 

@@ -9,6 +9,7 @@
 #include "data/fp/fp_check.h"
 #include "data/geography/geography_check.h"
 #include "data/interest/interest_check.h"
+#include "data/secondary/secondary_pass.h"
 
 namespace rumbelo::data {
 
@@ -24,11 +25,8 @@ void checkTextos(CheckContext& ctx) {
 std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
-        checkTextos,
-        checkGeography,
-        checkInterestGroups,
-        checkFpCatalogue,
-        checkDegrees,
+        checkTextos,      checkGeography, checkInterestGroups,
+        checkFpCatalogue, checkDegrees,   checkSecondary,
     };
     for (const auto& check : checks)
         check(ctx);

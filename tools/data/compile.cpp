@@ -5,6 +5,7 @@
 
 #include "data/degrees/degrees_pass.h"
 #include "data/geography/geography.h"
+#include "data/secondary/secondary_pass.h"
 
 namespace rumbelo::data {
 
@@ -40,12 +41,8 @@ const std::map<std::string, int>& KeyRegistry::table(const std::string& name) co
 bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
-        compileTextos,
-        compileGeography,
-        compileGrupos,
-        compileQuestionnaires,
-        compileFp,
-        compileDegrees,
+        compileTextos, compileGeography, compileGrupos,    compileQuestionnaires,
+        compileFp,     compileDegrees,   compileSecondary,
     };
     for (const auto& pass : passes)
         pass(ctx);

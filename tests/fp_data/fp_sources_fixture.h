@@ -27,10 +27,11 @@ inline std::string titleSource(const std::string& key, const std::string& name,
     return "titulo\t" + key + "\t" + name +
            "\n"
            "resumen\tUn resumen corto.\n"
+           "decreto\tRD 1/1994\t1300\n"
            "modulo\tPrimer m\xC3\xB3"
-           "dulo\t100\n"
+           "dulo\t1000\n"
            "modulo\tSegundo m\xC3\xB3"
-           "dulo\t60\n"
+           "dulo\t300\n"
            "salidas\tT\xC3\xA9"
            "cnico.\n"
            "acceso\t" +
@@ -69,7 +70,7 @@ inline void compileTexts(CompileContext& ctx) {
     compileGrupos(ctx);
     compileQuestionnaires(ctx);
     fp::compileFpReferences(ctx);
-    const auto families = fp::readFamilies(ctx);
+    const auto families = fp::readFamilies(ctx, fp::higherGrade());
     fp::compileFpTitles(ctx, families);
 }
 

@@ -27,7 +27,6 @@ inline std::string titleSource(const std::string& key, const std::string& name,
     return "titulo\t" + key + "\t" + name +
            "\n"
            "resumen\tUn resumen corto.\n"
-           "decreto\tRD 1/1994\t1300\n"
            "modulo\tPrimer m\xC3\xB3"
            "dulo\t1000\n"
            "modulo\tSegundo m\xC3\xB3"
@@ -41,7 +40,8 @@ inline std::string titleSource(const std::string& key, const std::string& name,
            "grupos\t" +
            groups +
            "\n"
-           "oferta\tgeneral\n";
+           "oferta\tgeneral\n"
+           "decreto\tRD 1/1994\t1300\n";
 }
 
 // Two families: "uno" (first group, two titles) and "dos" (second group, one title).

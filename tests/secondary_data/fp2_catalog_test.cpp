@@ -15,7 +15,8 @@ const std::vector<std::string> kWithoutMarkedFamilies = {
     "Gesti\xF3n Administrativa",
     "-Sanidad",
     "Farmacia",
-    "Cuidados Auxiliares de Enfermer\xEDa",
+    "Cuidados Auxiliares de Enfermer\xED"
+    "a",
 };
 
 TEST(Fp2Catalog, WithoutMarkedFamiliesTheFirstGroupIsEmptyAndTheLastFamilyRunsToTheEnd) {

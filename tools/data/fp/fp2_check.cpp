@@ -23,6 +23,9 @@ constexpr int kMaxCentres = kOfferRowWords - 1;
 constexpr int kFirstRequirementText = 341;
 constexpr int kLastRequirementText = 345;
 constexpr int kMediumAccessAge = 17;
+// From grado medio to grado superior (interface texts 480-482).
+constexpr int kFirstBridgeText = 480;
+constexpr int kLastBridgeText = 482;
 
 std::string lineText(const Fp2Catalog& fp2, int t) {
     return "FP2 line " + std::to_string(t) + " (" + cp1252ToUtf8(TrimRight(fp2.titles[t])) + ")";
@@ -164,6 +167,16 @@ void checkAccessAge(CheckContext& ctx) {
         if (age != kMediumAccessAge)
             ctx.problem("textos 341-345: " + std::to_string(age) +
                         " a\xC3\xB1os; the grado medio access test asks for 17");
+    // With a Técnico title the grado superior test is open at 18, otherwise at 19.
+    std::string bridge;
+    for (int k = kFirstBridgeText; k <= kLastBridgeText; ++k)
+        bridge += texts[k] + " ";
+    for (const int age : agesIn(bridge))
+        if (age != 18 && age != 19)
+            ctx.problem("textos 480-482: " + std::to_string(age) +
+                        " a\xC3\xB1os; the grado superior access test asks for 19, or 18 "
+                        "with a T\xC3\xA9"
+                        "cnico title");
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <map>
 
+#include "common/data/text_lines.h"
 #include "data/check.h"
 #include "data/fp/fp_check.h"
 #include "data/fp/fp_passes.h"
@@ -115,6 +118,36 @@ TEST(FpCheck, LinkCountsBeyondTheirRowsAreReported) {
     links[degrees::kGroupTableOffset + 2 * degrees::kGroupRowBytes] = 4;  // title 3: 4 groups
     built.out.write("datFPR", links);
     EXPECT_TRUE(has(built.check(), "datFPR row 3: 4 groups; the row holds 3"));
+}
+
+TEST(FpCheck, AccessAgesAndModuleHoursAreHeldToTheRules) {
+    Built built;
+    std::vector<std::string> requirements;
+    for (int n = 1; n <= 32; ++n)
+        requirements.push_back(" - Requisito " + std::to_string(n));
+    requirements[12] = "Prueba de acceso con 20 a\xF1os cumplidos";
+    requirements[13] =
+        "Prueba de acceso: 18 a\xF1os con un t\xEDtulo de T\xE9"
+        "cnico afin";
+    requirements[14] = "Prueba de acceso: 18 a\xF1os";
+    built.out.writeLines("REQFP", requirements);
+    // Title 2's first module loses 5 hours; its total stays 1300.
+    std::ifstream in(built.out.path() / "asignafp", std::ios::binary);
+    auto blocks = splitLines(std::string(std::istreambuf_iterator<char>(in), {}));
+    for (auto& line : blocks)
+        if (line.find("1000 h") != std::string::npos) {
+            line.replace(line.find("1000 h"), 6, " 995 h");
+            break;
+        }
+    built.out.writeLines("asignafp", blocks);
+    const auto problems = built.check();
+    EXPECT_TRUE(has(problems, "REQFP line 13: 20 a\xC3\xB1os"));
+    EXPECT_FALSE(has(problems, "REQFP line 14"));
+    EXPECT_TRUE(has(problems, "REQFP line 15: 18 a\xC3\xB1os"));
+    EXPECT_TRUE(has(problems,
+                    "asignafp block of FP line 2 (T\xC3\xADtulo uno): the modules add up "
+                    "to 1295 hours, line 6 says 1300"));
+    EXPECT_FALSE(has(problems, "FP line 3"));
 }
 
 TEST(InterestCheck, EveryGroupNeedsItemsInBothQuestionnaires) {

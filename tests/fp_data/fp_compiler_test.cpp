@@ -85,11 +85,11 @@ TEST(FpCompiler, TitleBlocksShowSummaryModulesAndTotalHours) {
     EXPECT_TRUE(IsBlank(fp.blockLine(2, 2)));
     EXPECT_EQ(TrimRight(fp.blockLine(2, 6)),
               "M\xF3"
-              "dulos profesionales (160 horas):");
+              "dulos profesionales (1300 horas):");
     EXPECT_EQ(TrimRight(fp.blockLine(2, 7)),
               "Primer m\xF3"
               "dulo" +
-                  std::string(30, ' ') + " 100 h");
+                  std::string(30, ' ') + "1000 h");
     EXPECT_EQ(TrimRight(fp.blockLine(2, 10)),
               "Salidas: T\xE9"
               "cnico.");

@@ -28,9 +28,9 @@ inline std::string titleSource(const std::string& key, const std::string& name,
            "\n"
            "resumen\tUn resumen corto.\n"
            "modulo\tPrimer m\xC3\xB3"
-           "dulo\t100\n"
+           "dulo\t1000\n"
            "modulo\tSegundo m\xC3\xB3"
-           "dulo\t60\n"
+           "dulo\t300\n"
            "salidas\tT\xC3\xA9"
            "cnico.\n"
            "acceso\t" +
@@ -40,7 +40,8 @@ inline std::string titleSource(const std::string& key, const std::string& name,
            "grupos\t" +
            groups +
            "\n"
-           "oferta\tgeneral\n";
+           "oferta\tgeneral\n"
+           "decreto\tRD 1/1994\t1300\n";
 }
 
 // Two families: "uno" (first group, two titles) and "dos" (second group, one title).
@@ -69,7 +70,7 @@ inline void compileTexts(CompileContext& ctx) {
     compileGrupos(ctx);
     compileQuestionnaires(ctx);
     fp::compileFpReferences(ctx);
-    const auto families = fp::readFamilies(ctx);
+    const auto families = fp::readFamilies(ctx, fp::higherGrade());
     fp::compileFpTitles(ctx, families);
 }
 

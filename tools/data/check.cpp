@@ -6,6 +6,7 @@
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
 #include "data/degrees/degrees_pass.h"
+#include "data/fp/fp2_check.h"
 #include "data/fp/fp_check.h"
 #include "data/geography/geography_check.h"
 #include "data/interest/interest_check.h"
@@ -25,8 +26,9 @@ void checkTextos(CheckContext& ctx) {
 std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
-        checkTextos,      checkGeography, checkInterestGroups,
-        checkFpCatalogue, checkDegrees,   checkSecondary,
+        checkTextos,      checkGeography,         checkInterestGroups,
+        checkFpCatalogue, checkMediumFpCatalogue, checkDegrees,
+        checkSecondary,
     };
     for (const auto& check : checks)
         check(ctx);

@@ -18,17 +18,6 @@ constexpr int kRequirementsHeading = 277;
 
 }  // namespace
 
-int FamilyIndex::headerLine(int f) const {
-    if (f < 1 || f > static_cast<int>(headerLines.size())) return 0;
-    return headerLines[static_cast<std::size_t>(f - 1)];
-}
-
-int markedFamilyCount(const FamilyIndex& families) {
-    for (int f = 1; f <= families.count(); ++f)
-        if (!families.names[f].empty() && families.names[f][0] == '|') return f - 1;
-    return 0;
-}
-
 bool qualifiesForRoute(const std::vector<int>& requirements, int route) {
     if (route == 0) return true;
     if (route < 1 || route > kRouteCount) return false;
@@ -91,12 +80,7 @@ std::vector<int> FpCatalog::titlesOfGroup(int g) const {
 }
 
 std::vector<std::vector<int>> decodeOfferRecord(const std::string& record) {
-    std::vector<std::vector<int>> rows(1);
-    constexpr std::size_t kRowBytes = kOfferRowWords * 2;
-    for (int t = 1; t <= kFpTitleRows; ++t)
-        rows.push_back(
-            countedRow(record, static_cast<std::size_t>(t - 1) * kRowBytes, kRowBytes, 2));
-    return rows;
+    return decodeOfferRows(record);
 }
 
 std::vector<FpLinks> decodeLinksRecord(const std::string& record) {
@@ -113,11 +97,7 @@ std::vector<FpLinks> decodeLinksRecord(const std::string& record) {
 
 void loadFpTexts(DataFiles& files, FpCatalog& fp) {
     ReadLineTable(files, files.localized("FP"), fp.titles, kStandardWidth);
-    ReadDashIndex(files, files.localized("FP"), fp.families.names, fp.families.headerLines,
-                  kStandardWidth);
-    // The sentinel closes the last family.
-    fp.families.headerLines.resize(static_cast<std::size_t>(fp.families.count()));
-    fp.families.headerLines.push_back(fp.titles.count() + 1);
+    ReadFamilyIndex(files, files.localized("FP"), fp.titles.count(), fp.families);
     ReadLineTable(files, files.localized("carreFP"), fp.reachableDegrees, kStandardWidth);
     ReadLineTable(files, files.localized("REQFP"), fp.requirements, kStandardWidth);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/data/data_files.h"
+#include "common/data/family_index.h"
 #include "common/data/tables.h"
 
 namespace rumbelo {
@@ -36,20 +37,9 @@ struct FpLinks {
     std::vector<int> groups;        // lines of "GRUPOS"
 };
 
-// The family headers of "FP" in file order. headerLines[f-1] is the line of family f's
-// header; one more entry, the number of lines of "FP" + 1, closes the last family.
-struct FamilyIndex {
-    LineTable names;  // entry f = header f's text from column 2
-    std::vector<int> headerLines;
-    int count() const { return names.count(); }
-    // The header line of family f, or the closing sentinel for f = count() + 1; 0 beyond.
-    int headerLine(int f) const;
-};
-
-// The number of headers, in file order, before the first whose text (column 2 onward)
-// begins with "|"; 0 when none does. Rows beyond this count lose their first character
-// when the families are listed.
-int markedFamilyCount(const FamilyIndex& families);
+// The family headers of "FP" and their marked count are those of every FP title file.
+using rumbelo::FamilyIndex;
+using rumbelo::markedFamilyCount;
 
 // Whether a title with these access requirements is open to route r: 0 = every route,
 // 1..4 = the routes of "REQFP" lines 8..11. Route 3 also accepts line 31.

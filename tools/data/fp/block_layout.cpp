@@ -53,16 +53,22 @@ std::vector<std::string> wrap(const std::string& text, std::size_t width, const 
     return lines;
 }
 
-std::vector<std::string> titleBlock(const Title& title, Diagnostics& diag) {
-    auto block = summaryLines(title.summary, title.pos, diag, "the summary of " + title.key);
+std::string modulesHeading(int totalHours) {
+    return "M\xF3"
+           "dulos profesionales (" +
+           std::to_string(totalHours) + " horas):";
+}
+
+std::vector<std::string> titleBlock(const Title& title, const Grade& grade, Diagnostics& diag) {
+    if (title.jobs.empty()) diag.error(title.pos, title.key + " has no salidas");
+    auto block = grade.higher
+                     ? summaryLines(title.summary, title.pos, diag, "the summary of " + title.key)
+                     : summaryLines(title.jobs, title.pos, diag, "the salidas of " + title.key);
     int total = 0;
     for (const auto& module : title.modules)
         total += module.hours;
     if (title.modules.empty()) diag.error(title.pos, title.key + " lists no modulo");
-    block.push_back(
-        "M\xF3"
-        "dulos profesionales (" +
-        std::to_string(total) + " horas):");
+    block.push_back(modulesHeading(total));
     for (const auto& module : title.modules) {
         if (module.name.size() > kModuleNameWidth)
             diag.error(module.pos, "a module name holds at most 42 characters: \"" +
@@ -70,21 +76,22 @@ std::vector<std::string> titleBlock(const Title& title, Diagnostics& diag) {
         block.push_back(padTo(cut(module.name, kModuleNameWidth), kModuleNameWidth + 1) +
                         rightAligned(module.hours, 4) + " h");
     }
-    block.emplace_back();
-    if (title.jobs.empty()) diag.error(title.pos, title.key + " has no salidas");
-    for (const auto& line : wrap("Salidas: " + title.jobs, kBlockWidth, title.pos, diag))
-        block.push_back(line);
+    if (grade.higher) {
+        block.emplace_back();
+        for (const auto& line : wrap("Salidas: " + title.jobs, kBlockWidth, title.pos, diag))
+            block.push_back(line);
+    }
     fitBlock(block, title.pos, diag);
     return block;
 }
 
-std::vector<std::string> familyBlock(const Family& family, Diagnostics& diag) {
+std::vector<std::string> familyBlock(const Family& family, const Grade& grade, Diagnostics& diag) {
     auto block =
         summaryLines(family.description, family.pos, diag, "the texto of family " + family.key);
     block.push_back(
         "T\xED"
-        "tulos de grado superior de la familia (" +
-        std::to_string(family.titles.size()) + "):");
+        "tulos de " +
+        grade.levelName + " de la familia (" + std::to_string(family.titles.size()) + "):");
     for (const auto& title : family.titles)
         for (const auto& line : wrap("- " + title.name, kBlockWidth, title.pos, diag, "  "))
             block.push_back(line);

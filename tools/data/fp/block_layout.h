@@ -1,7 +1,7 @@
 #pragma once
-// The 25-line text blocks of "asignafp". The program shows lines 1-5 as a title's preview
-// and all 25 as its contents page, with line 6 set apart as a sub-heading; every line is
-// cut at 50 characters when read, so the compiler lays the blocks out within 50.
+// The 25-line text blocks of "asignafp" and "asignagm". The program shows lines 1-5 as a
+// title's preview and the rest as what is studied, with line 6 set apart as a sub-heading;
+// every line is cut at 50 characters when read, so the compiler lays the blocks out within 50.
 #include <string>
 #include <vector>
 
@@ -19,11 +19,16 @@ constexpr std::size_t kModuleNameWidth = 42;
 std::vector<std::string> wrap(const std::string& text, std::size_t width, const SourcePos& pos,
                               Diagnostics& diag, const std::string& indent = "");
 
-// A title's block: the summary on lines 1-5, on line 6 the modules' heading with the total
-// hours, one line per module with its hours, an empty line, then where the title leads.
-std::vector<std::string> titleBlock(const Title& title, Diagnostics& diag);
+// The heading of a title's modules, on line 6 of its block.
+std::string modulesHeading(int totalHours);
+
+// A title's block. Grado superior: the summary on lines 1-5, on line 6 the modules' heading
+// with the total hours, one line per module with its hours, an empty line, then where the
+// title leads. Grado medio: where the title leads on lines 1-5 (its jobs page), then the
+// modules from line 6 as above.
+std::vector<std::string> titleBlock(const Title& title, const Grade& grade, Diagnostics& diag);
 
 // A family header's block: the description on lines 1-5, then the family's titles.
-std::vector<std::string> familyBlock(const Family& family, Diagnostics& diag);
+std::vector<std::string> familyBlock(const Family& family, const Grade& grade, Diagnostics& diag);
 
 }  // namespace rumbelo::data::fp

@@ -7,6 +7,7 @@
 #include "common/data/text_lines.h"
 #include "common/text/cp1252.h"
 #include "common/text/fixed_text.h"
+#include "data/fp/hours_check.h"
 #include "degrees/data/fp_catalog.h"
 
 namespace rumbelo::data {
@@ -47,6 +48,13 @@ void checkBlocks(CheckContext& ctx, const FpCatalog& fp) {
     if (fp.blocks.count() != fp.titleCount())
         ctx.problem("asignafp: " + std::to_string(fp.blocks.count()) + " blocks for " +
                     std::to_string(fp.titleCount()) + " lines of FP");
+    for (int t = 1; t <= fp.titleCount() && t <= fp.blocks.count(); ++t) {
+        if (fp.isFamilyHeader(t)) continue;
+        const int family = fp.familyOf(t);
+        const bool ownLengths = family > 0 && fp.familyName(family).rfind('|', 0) == 0;
+        const std::string problem = blockHoursProblem(fp.blocks, t, ownLengths);
+        if (!problem.empty()) ctx.problem("asignafp block of " + titleText(fp, t) + ": " + problem);
+    }
     // The reader cuts lines at 50 characters: anything longer would lose its end.
     const auto bytes = ctx.files.read("asignafp");
     if (!bytes) return;
@@ -65,6 +73,17 @@ void checkRequirementLines(CheckContext& ctx, const FpCatalog& fp) {
     for (int line = degrees::kFirstRouteLine; line <= degrees::kEveryRouteLine; ++line)
         if (IsBlank(colsFrom(fp.requirements[line], 4)))
             ctx.problem("REQFP line " + std::to_string(line) + ": no route name from column 4");
+    // Without Bachillerato the access test asks for 19 years in the year of the test, or 18
+    // with a related Técnico title.
+    for (int line = 1; line <= fp.requirements.count(); ++line) {
+        const std::string& text = fp.requirements[line];
+        for (const int age : agesIn(text))
+            if (age != 19 && !(age == 18 && text.find("T\xE9"
+                                                      "cnico") != std::string::npos))
+                ctx.problem("REQFP line " + std::to_string(line) + ": " + std::to_string(age) +
+                            " a\xC3\xB1os; the access test asks for 19, or 18 with a T\xC3\xA9"
+                            "cnico title");
+    }
 }
 
 void checkLinks(CheckContext& ctx, const FpCatalog& fp, int groupCount) {

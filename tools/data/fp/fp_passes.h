@@ -16,11 +16,20 @@ struct FpLine {
     const Title* title;  // nullptr on a family header
 };
 
-// "FP", "asignafp" and "datFPR"; registers the "FP" keys of families and titles. Returns the
-// lines of "FP" (index 0 = line 1).
+// The title file of a grade and its text blocks; registers the keys of families and titles
+// in the key table named after the title file, and checks each title's decree and hours.
+// Returns the lines of the title file (index 0 = line 1).
+std::vector<FpLine> compileTitleLines(CompileContext& ctx, const Grade& grade,
+                                      const std::vector<Family>& families);
+
+// "FP", "asignafp" and "datFPR". Returns the lines of "FP".
 std::vector<FpLine> compileFpTitles(CompileContext& ctx, const std::vector<Family>& families);
 
-// "datFPL": which centres teach each title.
-void compileFpOffer(CompileContext& ctx, const std::vector<FpLine>& lines);
+// The grade's offer file ("datFPL", "datFPL2"): which centres teach each title.
+void compileFpOffer(CompileContext& ctx, const Grade& grade, const std::vector<FpLine>& lines);
+
+// "CUESGM": the grado-medio questionnaire, whose statements name families and titles of
+// "FP2" by key.
+void compileMediumQuestionnaire(CompileContext& ctx, const std::vector<FpLine>& lines);
 
 }  // namespace rumbelo::data::fp

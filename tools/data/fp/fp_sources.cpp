@@ -12,9 +12,15 @@ void append(std::string& paragraph, const std::string& text) {
     paragraph += text;
 }
 
+bool isHigherOnly(const std::string& directive) {
+    return directive == "resumen" || directive == "acceso" || directive == "carreras" ||
+           directive == "grupos";
+}
+
 class FamilyReader {
   public:
-    FamilyReader(CompileContext& ctx, Family& family) : ctx_(ctx), family_(family) {}
+    FamilyReader(CompileContext& ctx, const Grade& grade, Family& family)
+        : ctx_(ctx), grade_(grade), family_(family) {}
 
     void line(const SourceLine& line) {
         const std::string& directive = line.field(0);
@@ -40,12 +46,16 @@ class FamilyReader {
   private:
     Title* current(const SourceLine& line) {
         static const char* const kTitleDirectives[] = {"resumen",  "modulo", "salidas", "acceso",
-                                                       "carreras", "grupos", "oferta"};
+                                                       "carreras", "grupos", "oferta",  "decreto"};
         bool known = false;
         for (const char* d : kTitleDirectives)
             known = known || line.field(0) == d;
         if (!known) {
             ctx_.diag.error(line.pos, "unknown directive \"" + line.field(0) + "\"");
+            return nullptr;
+        }
+        if (!grade_.higher && isHigherOnly(line.field(0))) {
+            ctx_.diag.error(line.pos, "\"" + line.field(0) + "\" belongs to grado superior only");
             return nullptr;
         }
         if (family_.titles.empty()) {
@@ -66,6 +76,11 @@ class FamilyReader {
             if (text.empty() || !hours || *hours <= 0)
                 ctx_.diag.error(line.pos, "expected modulo<TAB>name<TAB>hours");
             title.modules.push_back({line.pos, text, hours.value_or(0)});
+        } else if (directive == "decreto") {
+            const auto hours = parseNumber(line.field(2));
+            if (text.empty() || !hours || *hours <= 0)
+                ctx_.diag.error(line.pos, "expected decreto<TAB>royal decree<TAB>total hours");
+            title.decree = {line.pos, text, hours.value_or(0)};
         } else if (directive == "acceso") {
             title.access = {line.pos, splitWords(line.field(1))};
         } else if (directive == "carreras") {
@@ -79,14 +94,29 @@ class FamilyReader {
     }
 
     CompileContext& ctx_;
+    const Grade& grade_;
     Family& family_;
 };
 
 }  // namespace
 
-std::vector<Family> readFamilies(CompileContext& ctx) {
+const Grade& higherGrade() {
+    static const Grade grade{"fp", "FP", "asignafp", "datFPL", "grado superior", 129, true};
+    return grade;
+}
+
+const Grade& intermediateGrade() {
+    static const Grade grade{"fp/medio", "FP2", "asignagm", "datFPL2", "grado medio", 130, false};
+    return grade;
+}
+
+bool isLogseTotal(int hours) {
+    return hours == 1300 || hours == 1400 || hours == 1700 || hours == 2000;
+}
+
+std::vector<Family> readFamilies(CompileContext& ctx, const Grade& grade) {
     std::vector<Family> families;
-    const auto order = readSource(ctx.src, "fp/familias.tsv", ctx.diag);
+    const auto order = readSource(ctx.src, grade.folder + "/familias.tsv", ctx.diag);
     if (!order) return families;
     for (const auto& line : order->lines) {
         const std::string& group = line.field(1);
@@ -98,10 +128,10 @@ std::vector<Family> readFamilies(CompileContext& ctx) {
         family.key = line.field(0);
         family.secondGroup = group == "2";
         family.pos = line.pos;
-        const std::string file = "fp/familias/" + family.key + ".txt";
+        const std::string file = grade.folder + "/familias/" + family.key + ".txt";
         const auto source = readSource(ctx.src, file, ctx.diag);
         if (!source) continue;
-        FamilyReader reader(ctx, family);
+        FamilyReader reader(ctx, grade, family);
         for (const auto& sourceLine : source->lines)
             reader.line(sourceLine);
         if (family.name.empty()) ctx.diag.error({file, 0}, "the family has no \"familia\" name");

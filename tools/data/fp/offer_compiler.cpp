@@ -1,5 +1,5 @@
-// The training centres of the geography and each title's spread -> datFPL: for each zone,
-// which of its centres teach each title (offer_rule.h says how).
+// The training centres of the geography and each title's spread -> datFPL or datFPL2: for
+// each zone, which of its centres teach each title (offer_rule.h says how).
 #include "data/fp/fp_passes.h"
 #include "data/fp/offer_rule.h"
 #include "data/geography/centres.h"
@@ -7,7 +7,7 @@
 
 namespace rumbelo::data::fp {
 
-void compileFpOffer(CompileContext& ctx, const std::vector<FpLine>& lines) {
+void compileFpOffer(CompileContext& ctx, const Grade& grade, const std::vector<FpLine>& lines) {
     std::vector<OfferCentre> centres;
     for (const auto& centre : readCentres(ctx))
         centres.push_back({centre.zone, centre.line, centre.letter, centre.province, centre.key});
@@ -31,9 +31,9 @@ void compileFpOffer(CompileContext& ctx, const std::vector<FpLine>& lines) {
             const std::size_t offset =
                 static_cast<std::size_t>(t - 1) * degrees::kOfferRowWords * 2;
             if (static_cast<int>(row.size()) > degrees::kOfferRowWords - 1) {
-                ctx.diag.error("fp: FP line " + std::to_string(t) + " is taught in " +
-                               std::to_string(row.size()) + " centres of LU" + std::to_string(z) +
-                               "; a row holds 325");
+                ctx.diag.error("fp: " + grade.titles + " line " + std::to_string(t) +
+                               " is taught in " + std::to_string(row.size()) + " centres of LU" +
+                               std::to_string(z) + "; a row holds 325");
                 continue;
             }
             record.setU16(offset, static_cast<int>(row.size()));
@@ -42,7 +42,7 @@ void compileFpOffer(CompileContext& ctx, const std::vector<FpLine>& lines) {
         }
         bytes += record.bytes();
     }
-    ctx.output.writeBinary("datFPL", bytes);
+    ctx.output.writeBinary(grade.offer, bytes);
 }
 
 }  // namespace rumbelo::data::fp

@@ -1,5 +1,6 @@
 // data/fp/familias* -> FP (family headers and titles), asignafp (one text block per line of
-// FP) and datFPR (each title's access requirements, reachable degrees and interest groups).
+// FP) and datFPR (each title's access requirements, reachable degrees and interest groups);
+// data/fp/medio/familias* -> FP2 and asignagm, in the same way.
 #include <map>
 
 #include "common/text/cp1252.h"
@@ -43,6 +44,26 @@ void checkFamilyOrder(const std::vector<Family>& families, Diagnostics& diag) {
             diag.error(family.pos, "a family name must begin with a plain letter: \"" +
                                        cp1252ToUtf8(family.name) + "\"");
     }
+}
+
+// The decree fixes a title's length; its modules must add up to it. LOGSE cycles last one
+// of four lengths; the artistic and sports teachings of the second group have their own.
+void checkHours(const Title& title, const Family& family, Diagnostics& diag) {
+    int total = 0;
+    for (const auto& module : title.modules)
+        total += module.hours;
+    if (title.decree.hours == 0) {
+        if (!family.secondGroup)
+            diag.error(title.pos, title.key + " names no decreto (royal decree and total hours)");
+        return;
+    }
+    if (total != title.decree.hours)
+        diag.error(title.decree.pos, title.key + ": the modules add up to " +
+                                         std::to_string(total) + " hours, the decree gives " +
+                                         std::to_string(title.decree.hours));
+    if (!family.secondGroup && !isLogseTotal(title.decree.hours))
+        diag.error(title.decree.pos, title.key + ": " + std::to_string(title.decree.hours) +
+                                         " hours; a LOGSE cycle lasts 1300, 1400, 1700 or 2000");
 }
 
 std::vector<int> resolveAll(CompileContext& ctx, const std::string& table, const KeyList& list) {
@@ -111,40 +132,55 @@ std::vector<int> catalogueRequirements(CompileContext& ctx) {
 
 }  // namespace
 
-std::vector<FpLine> compileFpTitles(CompileContext& ctx, const std::vector<Family>& families) {
+std::vector<FpLine> compileTitleLines(CompileContext& ctx, const Grade& grade,
+                                      const std::vector<Family>& families) {
     checkFamilyOrder(families, ctx.diag);
+    const std::string listFile = grade.folder + "/familias.tsv";
     std::vector<FpLine> lines;
     for (const auto& family : families) {
         lines.push_back({&family, nullptr});
-        ctx.keys.add("FP", family.key, static_cast<int>(lines.size()), family.pos, ctx.diag);
+        ctx.keys.add(grade.titles, family.key, static_cast<int>(lines.size()), family.pos,
+                     ctx.diag);
         if (family.titles.empty())
             ctx.diag.error(family.pos, "family " + family.key + " has no titles");
         for (const auto& title : family.titles) {
             lines.push_back({&family, &title});
-            ctx.keys.add("FP", title.key, static_cast<int>(lines.size()), title.pos, ctx.diag);
+            ctx.keys.add(grade.titles, title.key, static_cast<int>(lines.size()), title.pos,
+                         ctx.diag);
+            checkHours(title, family, ctx.diag);
         }
     }
-    if (static_cast<int>(lines.size()) > kMaxLines)
-        ctx.diag.error({"fp/familias.tsv", 0}, "FP has " + std::to_string(lines.size()) +
-                                                   " lines; at most 129 fit before the "
-                                                   "catalogue's row 130");
+    if (static_cast<int>(lines.size()) > grade.maxLines)
+        ctx.diag.error({listFile, 0}, grade.titles + " has " + std::to_string(lines.size()) +
+                                          " lines; at most " + std::to_string(grade.maxLines) +
+                                          " fit its tables");
 
-    std::vector<std::string> fpText;
+    std::vector<std::string> text;
     std::vector<std::string> blocks;
+    for (std::size_t i = 0; i < lines.size() && static_cast<int>(i) < grade.maxLines; ++i) {
+        const auto& [family, title] = lines[i];
+        const std::string line = title ? title->name : headerLine(*family);
+        const SourcePos& pos = title ? title->pos : family->pos;
+        if (line.size() > kLineWidth)
+            ctx.diag.error(pos, "a line of " + grade.titles + " holds at most 60 characters: \"" +
+                                    cp1252ToUtf8(line) + "\"");
+        text.push_back(line);
+        blocks.push_back("[" + (title ? title->key : family->key) + "]");
+        for (const auto& blockLine :
+             title ? titleBlock(*title, grade, ctx.diag) : familyBlock(*family, grade, ctx.diag))
+            blocks.push_back(blockLine);
+    }
+    ctx.output.writeText(grade.titles, text);
+    ctx.output.writeText(grade.blocks, blocks);
+    return lines;
+}
+
+std::vector<FpLine> compileFpTitles(CompileContext& ctx, const std::vector<Family>& families) {
+    const auto lines = compileTitleLines(ctx, higherGrade(), families);
     Record links(degrees::kFpLinksRecordSize);
     std::map<int, int> titlesPerDegree;
     for (std::size_t i = 0; i < lines.size() && static_cast<int>(i) < kMaxLines; ++i) {
-        const auto& [family, title] = lines[i];
-        const std::string text = title ? title->name : headerLine(*family);
-        const SourcePos& pos = title ? title->pos : family->pos;
-        if (text.size() > kLineWidth)
-            ctx.diag.error(
-                pos, "a line of FP holds at most 60 characters: \"" + cp1252ToUtf8(text) + "\"");
-        fpText.push_back(text);
-        blocks.push_back("[" + (title ? title->key : family->key) + "]");
-        for (const auto& line :
-             title ? titleBlock(*title, ctx.diag) : familyBlock(*family, ctx.diag))
-            blocks.push_back(line);
+        const Title* title = lines[i].title;
         if (!title) continue;  // a header's rows stay empty
         const auto row = titleLinks(ctx, *title);
         writeRow(links, i * degrees::kRequirementRowBytes, row.requirements);
@@ -157,8 +193,6 @@ std::vector<FpLine> compileFpTitles(CompileContext& ctx, const std::vector<Famil
     }
     writeRow(links, static_cast<std::size_t>(kCatalogueRow - 1) * degrees::kRequirementRowBytes,
              catalogueRequirements(ctx));
-    ctx.output.writeText("FP", fpText);
-    ctx.output.writeText("asignafp", blocks);
     ctx.output.writeBinary("datFPR", links.bytes());
     return lines;
 }

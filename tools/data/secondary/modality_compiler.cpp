@@ -103,7 +103,7 @@ struct Catalogues {
 };
 Catalogues readCatalogues(const CompileContext& ctx) {
     CompileContext quiet(ctx.src, ctx.output.dir());
-    return {degrees::readDegrees(quiet), fp::readFamilies(quiet)};
+    return {degrees::readDegrees(quiet), fp::readFamilies(quiet, fp::higherGrade())};
 }
 
 void writeDegrees(CompileContext& ctx, const Rules& rules,

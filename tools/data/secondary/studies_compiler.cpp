@@ -28,7 +28,7 @@ struct Studies {
 Studies readStudies(const CompileContext& ctx) {
     CompileContext quiet(ctx.src, ctx.output.dir());
     Studies studies;
-    for (const auto& family : fp::readFamilies(quiet))
+    for (const auto& family : fp::readFamilies(quiet, fp::higherGrade()))
         for (const auto& title : family.titles) {
             studies.cycles[title.key] = title.name;
             studies.cycleOrder.push_back(title.key);

@@ -31,12 +31,13 @@ void SceneTextPainter::paint(SurfaceCanvas& canvas, AnimatedWorld& world) {
 void SceneTextPainter::paintSigns(SurfaceCanvas& canvas, AnimatedWorld& world) {
     const double camX = world.engine().cameraX;
     const double camY = world.engine().cameraY;
-    // The signs lie under the mini-map and its icons; so must their words.
+    // The signs lie under the mini-map, its icons and the speech bubble; so must their words.
     QRegion free(0, 0, world.surfaceWidth(), world.surfaceHeight());
-    for (const Sprite* hud :
-         {world.world().miniMap(), world.world().lens(), world.world().exitIcon()})
-        free -= QRect(static_cast<int>(std::floor(hud->x + camX)),
-                      static_cast<int>(std::floor(hud->y + camY)), hud->width, hud->height);
+    for (const Sprite* hud : {world.world().miniMap(), world.world().lens(),
+                              world.world().exitIcon(), world.world().bubble()})
+        if (hud->visible)
+            free -= QRect(static_cast<int>(std::floor(hud->x + camX)),
+                          static_cast<int>(std::floor(hud->y + camY)), hud->width, hud->height);
     canvas.painter().save();
     canvas.painter().setClipRegion(free);
     int size = -1;

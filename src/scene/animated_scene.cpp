@@ -1,5 +1,6 @@
 #include "scene/animated_scene.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <future>
 #include <stdexcept>
@@ -105,7 +106,9 @@ void AnimatedScene::frameStep() {
         SurfaceCanvas canvas(surface_->backBuffer());
         texts_->paint(canvas, *world_);
     }
-    const FrameEvents events = world_->finishFrame(mouse.x(), mouse.y());
+    // Behind an open dialog (the exit question, a section's) walking into a zone does nothing.
+    const bool dialogOpen = QApplication::activeModalWidget() != nullptr;
+    const FrameEvents events = world_->finishFrame(mouse.x(), mouse.y(), !dialogOpen);
     surface_->setCursor(events.handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
     surface_->flip();
     ++framesDrawn_;
@@ -117,6 +120,8 @@ void AnimatedScene::frameStep() {
 }
 
 void AnimatedScene::surfaceClicked(QPoint at) {
+    // The icons under the click itself: the pointer may have reached them since the last frame.
+    world_->pointAt(at.x(), at.y());
     switch (world_->clickTarget()) {
         case ClickTarget::ExitIcon:
             emit exitIconClicked();
@@ -130,7 +135,8 @@ void AnimatedScene::surfaceClicked(QPoint at) {
     }
 }
 
-void AnimatedScene::surfaceDoubleClicked() {
+void AnimatedScene::surfaceDoubleClicked(QPoint at) {
+    world_->pointAt(at.x(), at.y());
     if (const auto openNow = world_->doubleClick()) emit doorReached(*openNow);
 }
 

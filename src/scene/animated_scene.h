@@ -57,7 +57,7 @@ class AnimatedScene : public QObject {
 
   private:
     void surfaceClicked(QPoint at);
-    void surfaceDoubleClicked();
+    void surfaceDoubleClicked(QPoint at);
     void surfaceInitialized();
 
     Program& program_;

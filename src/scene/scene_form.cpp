@@ -325,8 +325,10 @@ void Tform0::finishCreation() {
     QFile motor(program_.path("motor.wav"));
     if (motor.open(QIODevice::ReadOnly)) engineSoundImage_ = motor.read(kEngineSoundLimit);
     sounds_->setEngineImage(engineSoundImage_);
-    program_.hintDelayMs = 30000;
-    HintWatcher::install(program_.hintDelayMs, this);
+    program_.hintHideMs = 30000;
+    program_.hintDelayMs = 400;
+    if (HintWatcher* hints = HintWatcher::install(program_.hintDelayMs, this))
+        hints->setHidePause(program_.hintHideMs);
 }
 
 void Tform0::create() {

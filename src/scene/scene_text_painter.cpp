@@ -1,5 +1,6 @@
 #include "scene/scene_text_painter.h"
 
+#include <QRegion>
 #include <cmath>
 
 #include "common/qt_text.h"
@@ -30,6 +31,15 @@ void SceneTextPainter::paint(SurfaceCanvas& canvas, AnimatedWorld& world) {
 void SceneTextPainter::paintSigns(SurfaceCanvas& canvas, AnimatedWorld& world) {
     const double camX = world.engine().cameraX;
     const double camY = world.engine().cameraY;
+    // The signs lie under the mini-map, its icons and the speech bubble; so must their words.
+    QRegion free(0, 0, world.surfaceWidth(), world.surfaceHeight());
+    for (const Sprite* hud : {world.world().miniMap(), world.world().lens(),
+                              world.world().exitIcon(), world.world().bubble()})
+        if (hud->visible)
+            free -= QRect(static_cast<int>(std::floor(hud->x + camX)),
+                          static_cast<int>(std::floor(hud->y + camY)), hud->width, hud->height);
+    canvas.painter().save();
+    canvas.painter().setClipRegion(free);
     int size = -1;
     for (const Sign& sign : signs_) {
         const Sprite& s = *world.world().piece(sign.text.piece);
@@ -51,6 +61,7 @@ void SceneTextPainter::paintSigns(SurfaceCanvas& canvas, AnimatedWorld& world) {
         canvas.setColour(style_.highlight);
         canvas.textOut(x, y - 1, sign.shown);
     }
+    canvas.painter().restore();
 }
 
 void SceneTextPainter::paintBubble(SurfaceCanvas& canvas, const AnimatedWorld& world) {

@@ -20,6 +20,9 @@ class StaticOverlay : public QWidget {
     void clearAll();
 
     bool walkerShown() const { return !walker_.isNull(); }
+    std::optional<QPoint> walkerPosition() const {
+        return walkerShown() ? std::optional<QPoint>(walkerAt_) : std::nullopt;
+    }
     std::optional<QPoint> doorPosition() const { return doorAt_; }
     std::optional<QRect> zoomRect() const { return zoom_; }
 

@@ -86,8 +86,11 @@ StaticScene::StaticScene(QWidget* form, TiledPicture* mosaic)
     LabelDejar->setAlignment(Qt::AlignCenter);
     for (DoorLabel* leave : {ImageDejar, LabelDejar}) {
         connect(leave, &DoorLabel::clicked, this, &StaticScene::leaveClicked);
-        connect(leave, &DoorLabel::hovered, this,
-                [this] { paintLeaveLabel(toQColor(colours_.leaveHover)); });
+        connect(leave, &DoorLabel::hovered, this, [this] {
+            for (DoorLabel* label : doorLabels)
+                paintLabel(label, Qt::black);
+            paintLeaveLabel(toQColor(colours_.leaveHover));
+        });
     }
 
     LabelCentro = make<QLabel>(form, "LabelCentro", QRect(48, 496, 705, 26));
@@ -209,6 +212,8 @@ void StaticScene::restoreHint(int section) {
 }
 
 void StaticScene::openDoor(int section, bool animated) {
+    // One door at a time: a second label clicked while a door opens would launch twice.
+    if (!animated && (TimerPuerta.isActive() || TimerZoom.isActive())) return;
     section_ = section;
     if (animated) {
         TimerAndar.stop();
@@ -278,6 +283,10 @@ void StaticScene::zoomTick() {
 }
 
 void StaticScene::labelHovered(DoorLabel* label) {
+    // The pointer may jump from one label to the next without crossing the mosaic.
+    for (DoorLabel* other : doorLabels)
+        if (other != label) paintLabel(other, Qt::black);
+    paintLeaveLabel(toQColor(colours_.highlight));
     paintLabel(label, toQColor(colours_.doorHover));
 }
 

@@ -4,12 +4,55 @@
 #include <QtTest>
 
 #include "common/dialog/aviso.h"
+#include "common/dialog/exit_confirmation.h"
+#include "common/qt_text.h"
 #include "common/widgets/tiled_picture.h"
 #include "program_fixture.h"
 #include "scene/scene_form.h"
 
 using namespace rumbelo;
 using namespace rumbelo::testing;
+
+namespace {
+
+// A screen of another size that lists a few modes and remembers every change asked of it.
+class RecordingModes : public DisplayModes {
+  public:
+    explicit RecordingModes(DisplayMode current) : current_(current) {}
+    DisplayMode current() const override { return current_; }
+    std::vector<DisplayMode> listed() const override {
+        return {{1024, 768, 32}, {800, 600, 16}, {800, 600, 32}, {640, 480, 32}};
+    }
+    bool apply(const DisplayMode& mode) override {
+        applied.push_back(mode);
+        current_ = mode;
+        return true;
+    }
+    std::vector<DisplayMode> applied;
+
+  private:
+    DisplayMode current_;
+};
+
+struct ProgramOnScreen {
+    RecordingSink sink;
+    ScriptedQuestions questions;
+    RecordingModes* modes = nullptr;
+    std::unique_ptr<Program> program;
+    ProgramOnScreen(const QString& folder, DisplayMode screen, bool answer) : questions(answer) {
+        auto owned = std::make_unique<RecordingModes>(screen);
+        modes = owned.get();
+        StartOptions options;
+        options.folder = folder;
+        options.messages = &sink;
+        options.questions = &questions;
+        options.displayModes = std::move(owned);
+        options.splash = false;
+        program = startProgram(std::move(options));
+    }
+};
+
+}  // namespace
 
 class StartupProgramTest : public QObject {
     Q_OBJECT
@@ -20,6 +63,8 @@ class StartupProgramTest : public QObject {
     void noProfileFileEndsTheProgramWithTheProfileMessage();
     void commandLineThemeAndLanguageOverrideTheProfile();
     void anUnknownThemeLetterStopsTheStart();
+    void anotherScreenSizeIsOfferedEightHundredBySixHundredAndGetsItsModeBackAtExit();
+    void refusingTheModeOrKeepingTheProgramChangesNothing();
 };
 
 void StartupProgramTest::allFilesPresentStartsTheSceneWithoutAbort() {
@@ -110,6 +155,42 @@ void StartupProgramTest::anUnknownThemeLetterStopsTheStart() {
     folder.writeProfile("IES", 0, "Z", 0);
     auto started = startOn(folder.path());
     QVERIFY(started->program->aborted());
+}
+
+void StartupProgramTest::
+    anotherScreenSizeIsOfferedEightHundredBySixHundredAndGetsItsModeBackAtExit() {
+    ProgramFolder folder;
+    ProgramOnScreen run(folder.path(), {1024, 768, 32}, true);
+    QVERIFY(!run.program->aborted());
+    const InterfaceTexts& texts = run.program->texts();
+    QCOMPARE(run.questions.asked,
+             QStringList{toQt(texts.trimmed(253)) + QLatin1Char(' ') + toQt(texts.trimmed(254))});
+    QCOMPARE(run.modes->applied, (std::vector<DisplayMode>{{800, 600, 32}}));
+    QVERIFY(run.program->state().displayMode.changed);
+
+    // Leaving while the program runs: "Sí" raises the abort flag and gives the screen back.
+    whenDialogOpens([](TForm4* d) { QTest::keyClick(d, Qt::Key_Return); });
+    QVERIFY(confirmExit(*run.program));
+    QVERIFY(run.program->aborted());
+    QVERIFY(run.program->terminateRequested());
+    QCOMPARE(run.modes->applied.back(), (DisplayMode{1024, 768, 32}));
+    QVERIFY(!run.program->state().displayMode.changed);
+}
+
+void StartupProgramTest::refusingTheModeOrKeepingTheProgramChangesNothing() {
+    ProgramFolder folder;
+    ProgramOnScreen refused(folder.path(), {1024, 768, 32}, false);
+    QCOMPARE(refused.questions.asked.size(), 1);
+    QVERIFY(refused.modes->applied.empty());
+    whenDialogOpens([](TForm4* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    QVERIFY(!confirmExit(*refused.program));
+    QVERIFY(!refused.program->aborted());  // "No": the program runs on
+    QVERIFY(!refused.program->terminateRequested());
+    QVERIFY(refused.modes->applied.empty());
+
+    ProgramOnScreen right(folder.path(), {800, 600, 32}, true);
+    QVERIFY(right.questions.asked.isEmpty());
+    QVERIFY(right.modes->applied.empty());
 }
 
 QTEST_MAIN(StartupProgramTest)

@@ -49,5 +49,23 @@ TEST(RegionGrids, AShortFileIsRefused) {
     EXPECT_FALSE(RegionGrids::fromBytes(std::string(RegionGrids::kFileSize - 1, '\0')));
 }
 
+TEST(RegionGrids, TheAreaGridWrapsIntoTheNextColumnJustPastItsRow) {
+    // Every column's integer j holds j % 200 + 1, except its first (a community cell), 7.
+    const auto grids = RegionGrids::fromBytes(makeRecord([](std::size_t i) {
+        const std::size_t j = i % 636;
+        return j == 0 ? 7u : static_cast<std::uint32_t>(j % 200 + 1);
+    }));
+    ASSERT_TRUE(grids);
+    EXPECT_EQ(grids->area(10, 196), 635 % 200 + 1);  // the last integer of its own row
+    EXPECT_EQ(grids->area(10, 197), 7);              // the next row's first: a community cell
+    EXPECT_EQ(grids->areaAt(10, 197), 7);
+    EXPECT_EQ(grids->area(10, 198), 1 % 200 + 1);
+    EXPECT_EQ(grids->area(10, 220), 23 % 200 + 1);
+    EXPECT_EQ(grids->area(10, 221), 0);                 // beyond the map
+    EXPECT_EQ(grids->area(281, 196), 36);               // the record's last integer
+    EXPECT_EQ(grids->area(281, 197), 0);                // nothing after the record
+    EXPECT_EQ(grids->comarca(10, 220), 439 % 200 + 1);  // the comarca grid never wraps
+}
+
 }  // namespace
 }  // namespace rumbelo

@@ -148,7 +148,26 @@ TEST_F(BundledCatalogueTest, EveryDegreeHasItsMenuLists) {
             placesOfDegree(data.degrees, data.geography.places, j, shared_->texts).rows.empty())
             << j;
         EXPECT_GE(subjectsOfDegree(data.degrees, j, shared_->texts).rows.size(), 5u) << j;
-        EXPECT_GE(relatedToDegree(data.degrees, j, shared_->texts).rows.size(), 2u) << j;
+        // Related degrees: the degrees j names by name, then those naming j, none of them j
+        // itself or a line beyond the degrees.
+        const auto related = relatedToDegree(data.degrees, j, shared_->texts);
+        const auto named = data.degrees.relatedOf(j);
+        const auto naming = data.degrees.relatedTo(j);
+        std::vector<std::string> expected{shared_->texts[295]};
+        for (const int k : named)
+            expected.push_back(data.degrees.name(k));
+        expected.push_back("");
+        if (!naming.empty()) expected.push_back(shared_->texts[178]);
+        for (const int k : naming)
+            expected.push_back(data.degrees.name(k));
+        EXPECT_EQ(related.rows, expected) << j;
+        for (const int k : named) {
+            EXPECT_NE(k, j);
+            EXPECT_TRUE(k >= 1 && k <= data.degrees.degreeLines) << j << " names " << k;
+            if (k > data.degrees.degreeCount) continue;  // a closing line ("any ...")
+            const auto back = data.degrees.relatedTo(k);
+            EXPECT_NE(std::find(back.begin(), back.end(), j), back.end()) << j << " " << k;
+        }
     }
 }
 

@@ -187,5 +187,32 @@ TEST(InterestCheck, DegreesWithoutGroupsAreReportedOnceTheDegreesAreThere) {
     EXPECT_TRUE(has(problems, "datcar: degree 2 has 0 interest groups"));
 }
 
+TEST(FpCheck, MoreLinesOfFpThanItsTablesHoldAreReportedNotRead) {
+    Built built;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 140; ++i)
+        lines.push_back(i % 10 == 1 ? "|Familia " + std::to_string(i)
+                                    : "Titulo " + std::to_string(i));
+    built.out.writeLines("FP", lines);
+    EXPECT_TRUE(has(built.check(), "FP: 140 lines; the tables hold 130"));
+}
+
+TEST(InterestCheck, MoreDegreesThanDatcarHoldsAreReportedNotRead) {
+    Built built;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 214; ++i)
+        lines.push_back("Carrera " + std::to_string(i));
+    built.out.writeLines("CARRERA", lines);
+    std::string datcar(5 * 20200, '\0');
+    for (int j = 0; j < 200; ++j) {
+        datcar[4 * 20200 + static_cast<std::size_t>(j) * 101] = 1;
+        datcar[4 * 20200 + static_cast<std::size_t>(j) * 101 + 1] = 1;
+    }
+    built.out.write("datcar", datcar);
+    const auto problems = built.check();
+    EXPECT_TRUE(has(problems, "CARRERA: 210 degrees; datcar holds 200"));
+    EXPECT_FALSE(has(problems, "datcar: degree"));
+}
+
 }  // namespace
 }  // namespace rumbelo::data

@@ -42,15 +42,6 @@ TEST_F(HardCopyTest, GridPointsDivideThePrintableAreaAndRound) {
     EXPECT_EQ(page.current(), (PixelPoint{1000, 2000}));
 }
 
-TEST_F(HardCopyTest, ALandscapePageSwapsTheGridAxes) {
-    RecordingCanvas wide({1000, 2000, 100, 100});
-    HardCopy landscape(wide);
-    landscape.beginDocument(PageOrientation::Landscape);
-    landscape.PageInit(10, 10, 1);
-    landscape.GridMoveTo(10, 10);
-    EXPECT_EQ(landscape.current(), (PixelPoint{2000, 1000}));
-}
-
 TEST_F(HardCopyTest, TextStartsEndsOrIsCentredOnTheCurrentPoint) {
     page.PageInit(10, 10, 1);
     page.MoveTo(1, 5);  // x = 500 px

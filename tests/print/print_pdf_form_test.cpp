@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "common/print/hard_copy.h"
+#include "common/print/painter_canvas.h"
 #include "common/print/report_fonts.h"
 #include "common/print/report_printing.h"
 #include "common/text/cp1252.h"
@@ -75,6 +77,7 @@ class PrintPdfFormTest : public QObject {
     void withoutAPrinterThePupilIsToldInSpanish();
     void namedFontsFindFreeFontsWithTheSameWidths();
     void theRunningProgramSuppliesTheHeading();
+    void aLandscapePrinterPageSwapsTheGridAxes();
 
   private:
     bool print(int n, bool columns, bool compact, int fontSize, const std::string& title);
@@ -160,14 +163,24 @@ void PrintPdfFormTest::everyColumnLayoutReachesAPdf() {
 }
 
 void PrintPdfFormTest::eachReportTakesTheNextNumber() {
+    const auto number = [](const QString& path) {
+        return QFileInfo(path).completeBaseName().mid(8).toInt();
+    };
     const QString first = nextNumberedPdf(folder_);
     QVERIFY(print(5, false, false, 12, "Primero"));
-    QVERIFY(print(5, false, false, 12, "Segundo"));
     const QString second = nextNumberedPdf(folder_);
-    QVERIFY(QFileInfo::exists(first));
-    QVERIFY(first != second);
-    QVERIFY(pdfText(first).contains(QStringLiteral("Primero")));
+    QVERIFY(print(5, false, false, 12, "Segundo"));
+    QCOMPARE(number(second), number(first) + 1);
+    QCOMPARE(number(nextNumberedPdf(folder_)), number(first) + 2);
     QVERIFY(QFileInfo(first).fileName().startsWith(QStringLiteral("informe-")));
+    QVERIFY(pdfText(first).contains(QStringLiteral("Primero")));
+    QVERIFY(!pdfText(first).contains(QStringLiteral("Segundo")));  // never overwritten
+    QVERIFY(pdfText(second).contains(QStringLiteral("Segundo")));
+    // A gap or a stray higher number: the next report goes above the highest.
+    QFile stray(QDir(folder_).filePath(QStringLiteral("informe-041.pdf")));
+    QVERIFY(stray.open(QIODevice::WriteOnly));
+    stray.close();
+    QCOMPARE(QFileInfo(nextNumberedPdf(folder_)).fileName(), QStringLiteral("informe-042.pdf"));
 }
 
 void PrintPdfFormTest::anUnwritableFolderIsToldAndTheReportPrintsAgain() {
@@ -240,6 +253,35 @@ void PrintPdfFormTest::theRunningProgramSuppliesTheHeading() {
     const QString text = pdfText(printer.lastPdfFile());
     QVERIFY(text.contains(QStringLiteral("IES Programa Entero")));
     QVERIFY(text.contains(QString::fromStdString(cp1252ToUtf8(TrimRight(program.texts()[175])))));
+}
+
+void PrintPdfFormTest::aLandscapePrinterPageSwapsTheGridAxes() {
+    const auto corner = [&](PageOrientation orientation, PageMetrics& metrics) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(QDir(folder_).filePath(QStringLiteral("orientation.pdf")));
+        PainterCanvas canvas(printer);
+        HardCopy page(canvas);
+        if (!page.beginDocument(orientation)) return PixelPoint{};
+        metrics = canvas.metrics();
+        page.PageInit(10, 10, 1);
+        page.GridMoveTo(10, 10);
+        const PixelPoint at = page.current();
+        canvas.endDocument();
+        return at;
+    };
+    PageMetrics portrait, landscape;
+    const PixelPoint tall = corner(PageOrientation::Portrait, portrait);
+    const PixelPoint wide = corner(PageOrientation::Landscape, landscape);
+    QVERIFY(portrait.height > portrait.width);
+    QVERIFY(landscape.width > landscape.height);
+    // The grid's far corner is the printable area's, across the long side when landscape.
+    QCOMPARE(tall.x, portrait.width);
+    QCOMPARE(tall.y, portrait.height);
+    QCOMPARE(wide.x, landscape.width);
+    QCOMPARE(wide.y, landscape.height);
+    QVERIFY(std::abs(landscape.width - portrait.height) < portrait.height / 20);
 }
 
 QTEST_MAIN(PrintPdfFormTest)

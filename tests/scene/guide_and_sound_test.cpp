@@ -63,13 +63,25 @@ TEST(GuideSteps, TheScenesPanelFillsFiveLabelsAndClicksOnEveryTick) {
 
 TEST(GuideSteps, ASecondPanelStartingMidwayContinuesTheSharedCounters) {
     GuideCounters shared;
-    GuideLines lines;
-    lines.fill(std::string("x"));
-    guideTick(shared, lines, false);
-    guideTick(shared, lines, false);
-    const GuideTick t = guideTick(shared, lines, false);
-    EXPECT_EQ(t.frame, 2);
-    EXPECT_EQ(t.label, 2);
+    GuideLines first, second;
+    for (int s = 0; s < kGuideSteps; ++s) {
+        first[s] = "first " + std::to_string(s);
+        second[s] = "second " + std::to_string(s);
+    }
+    guideTick(shared, first, false);
+    guideTick(shared, first, false);
+    // Another section's panel takes over the same counters: its own lines, from step 2 on,
+    // and the run ends when the shared eight steps are done.
+    std::vector<std::pair<int, std::string>> shown;
+    for (GuideTick t = guideTick(shared, second, false); !t.finished;
+         t = guideTick(shared, second, false)) {
+        EXPECT_EQ(t.frame, t.label);
+        shown.emplace_back(t.label, t.text);
+    }
+    ASSERT_EQ(shown.size(), std::size_t{kGuideSteps - 2});
+    EXPECT_EQ(shown.front(), (std::pair<int, std::string>{2, "second 2"}));
+    EXPECT_EQ(shown.back(), (std::pair<int, std::string>{kGuideSteps - 1, "second 7"}));
+    EXPECT_EQ(shared.step, 0);
 }
 
 TEST(WaveInfo, DurationFromTheByteRateAndTheDataChunk) {

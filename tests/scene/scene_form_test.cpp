@@ -1,11 +1,13 @@
 // The scene form on a program folder offscreen: the animated scene's frames, a door walked
 // into until its section launches, the help panel, and the static scene's door labels.
 #include <QBuffer>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "common/hint/mon_hint.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/widgets/tiled_picture.h"
@@ -37,12 +39,16 @@ void moveMouse(QWidget* widget, QPoint at) {
     QCoreApplication::sendEvent(widget, &move);
 }
 
-// Interface texts "t1".."t663", with the product title as text 5.
-void writeTexts(const ProgramFolder& folder) {
+// Interface texts "t1".."t663", with the product title as text 5 and text 54 (the exit
+// sign) as given.
+void writeTexts(const ProgramFolder& folder, const std::string& exitSign = "t54") {
     folder.remove(QStringLiteral("textos"));
     std::string bytes;
     for (int k = 1; k <= 663; ++k)
-        bytes += (k == 5 ? std::string("Rumbelo") : "t" + std::to_string(k)) + "\r\n";
+        bytes += (k == 5    ? std::string("Rumbelo")
+                  : k == 54 ? exitSign
+                            : "t" + std::to_string(k)) +
+                 "\r\n";
     folder.folder().write("textos", bytes);
 }
 
@@ -72,6 +78,13 @@ class SceneFormTest : public QObject {
     void aListLackingANameFallsBackWithoutItsSurface();
     void staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch();
     void staticLabelsTakeTheHoverColour();
+    void aHintShowsWithinASecondAndTheNextOneAsQuickly();
+    void jumpingBetweenLabelsLeavesOnlyTheLastHighlighted();
+    void aSecondLabelDuringTheFirstDoorLaunchesOnceAndKeepsEveryHint();
+    void aQuickClickOnTheLensOpensTheHelpAndTheNextFloorClickWalks();
+    void zonesDoNotFireWhileADialogIsOpen();
+    void theIntroWalkerBringsTheFirstBubbleThenTheSecond();
+    void signWordsStayUnderTheMiniMap();
 };
 
 void SceneFormTest::animatedSceneRunsFrames() {
@@ -250,12 +263,17 @@ void SceneFormTest::staticDoorLabelRunsTheDoorAndZoomTimersToTheLaunch() {
     QVERIFY(!s.LabelCuesB->toolTip().isEmpty());
     const QString hint = s.LabelCuesB->toolTip();
 
+    // The walker has brought the first bubble in; the door click takes it away.
+    QTRY_VERIFY_WITH_TIMEOUT(s.Bocadillo1->isVisible(), 5000);
+    QVERIFY(s.LabelBocadillo1->isVisible());
     QSignalSpy launched(scene, &Tform0::sectionLaunched);
     QTest::mouseClick(s.LabelCuesB, Qt::LeftButton);
     QVERIFY(!s.TimerAndar.isActive());
+    QVERIFY(!s.TimerBocadillo.isActive());
     QVERIFY(s.TimerPuerta.isActive());
     QVERIFY(s.LabelCuesB->toolTip().isEmpty());
     QVERIFY(!s.Bocadillo1->isVisible());
+    QVERIFY(!s.LabelBocadillo1->isVisible());
     // The door climbs over its label, then the zoom opens column 3 of the bottom row.
     QTRY_VERIFY_WITH_TIMEOUT(s.TimerZoom.isActive(), 2000);
     QCOMPARE(*s.overlay()->doorPosition(), QPoint(295 + 10, 420 - 4 * 15));
@@ -281,6 +299,175 @@ void SceneFormTest::staticLabelsTakeTheHoverColour() {
     QCOMPARE(s.LabelFpS->property("background").value<QColor>(), QColor(Qt::black));
     QCOMPARE(s.LabelCentro->text(), QStringLiteral("IES"));
     QCOMPARE(s.LabelAno->text(), QStringLiteral("2008"));
+}
+
+void SceneFormTest::aHintShowsWithinASecondAndTheNextOneAsQuickly() {
+    ProgramFolder folder;
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && started->program->state().staticScene);
+    auto* hints = scene->findChild<HintWatcher*>();
+    QVERIFY(hints);
+    StaticScene& s = *scene->staticScene();
+    QElapsedTimer rest;
+    rest.start();
+    moveMouse(s.LabelCarreras, QPoint(20, 20));
+    QTRY_VERIFY_WITH_TIMEOUT(hints->window()->isVisible(), 1000);
+    QVERIFY(rest.elapsed() < 1000);
+    QCOMPARE(hints->window()->text(), s.LabelCarreras->toolTip());
+    QVERIFY(!hints->window()->text().isEmpty());
+    rest.restart();
+    moveMouse(s.LabelCat, QPoint(20, 20));
+    QVERIFY(!hints->window()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(hints->window()->isVisible(), 1000);
+    QCOMPARE(hints->window()->text(), s.LabelCat->toolTip());
+}
+
+void SceneFormTest::jumpingBetweenLabelsLeavesOnlyTheLastHighlighted() {
+    ProgramFolder folder;
+    folder.writeProfile("IES", 0, "F", 0);
+    auto started = startOn(folder.path());
+    StaticScene& s = *sceneOf(*started)->staticScene();
+    const QColor hover(0, 128, 0);
+    moveMouse(s.LabelFpS, QPoint(10, 10));
+    moveMouse(s.LabelIti, QPoint(10, 10));  // straight across, no mosaic between
+    QCOMPARE(s.LabelFpS->property("background").value<QColor>(), QColor(Qt::black));
+    QCOMPARE(s.LabelIti->property("background").value<QColor>(), hover);
+    moveMouse(s.LabelDejar, QPoint(5, 5));
+    QCOMPARE(s.LabelIti->property("background").value<QColor>(), QColor(Qt::black));
+}
+
+void SceneFormTest::aSecondLabelDuringTheFirstDoorLaunchesOnceAndKeepsEveryHint() {
+    ProgramFolder folder;
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    StaticScene& s = *scene->staticScene();
+    const QString first = s.LabelCuesB->toolTip();
+    const QString second = s.LabelCuesE->toolTip();
+    QSignalSpy launched(scene, &Tform0::sectionLaunched);
+    QTest::mouseClick(s.LabelCuesB, Qt::LeftButton);
+    QVERIFY(s.TimerPuerta.isActive());
+    QTest::mouseClick(s.LabelCuesE, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(s.TimerZoom.isActive(), 2000);
+    QTest::mouseClick(s.LabelCuesE, Qt::LeftButton);  // during the zoom as well
+    QTRY_COMPARE_WITH_TIMEOUT(launched.count(), 1, 3000);
+    QTest::qWait(1500);  // a second door would have opened by now
+    QCOMPARE(launched.count(), 1);
+    QCOMPARE(launched.at(0).at(0).toInt(), 8);
+    QCOMPARE(s.LabelCuesB->toolTip(), first);
+    QCOMPARE(s.LabelCuesE->toolTip(), second);
+}
+
+void SceneFormTest::aQuickClickOnTheLensOpensTheHelpAndTheNextFloorClickWalks() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "C", 1);
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && scene->animated());
+    AnimatedScene& animated = *scene->animated();
+    DrawingSurface* surface = animated.surface();
+    moveMouse(surface, QPoint(400, 150));
+    animated.frameStep();
+    // The pointer reaches the lens and clicks before any frame has seen it there.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(125, 525));
+    QVERIFY(!animated.frameTimer()->isActive());
+    QVERIFY(animated.world().state().character.dir.none());
+    QTRY_VERIFY_WITH_TIMEOUT(scene->PanelAyuda->isVisible(), 3000);
+    QTest::mouseClick(scene->BotRetroce, Qt::LeftButton);
+    QVERIFY(surface->isVisible());
+    // At once a click on the floor: a walk, not the help again.
+    QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(400, 100));
+    QVERIFY(animated.frameTimer()->isActive());
+    QVERIFY(animated.world().state().character.dir.up);
+    QTest::qWait(600);
+    QVERIFY(!scene->PanelAyuda->isVisible());
+    QVERIFY(surface->isVisible());
+}
+
+void SceneFormTest::zonesDoNotFireWhileADialogIsOpen() {
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES Las Encinas", 0, "F", 1);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && scene->animated());
+    AnimatedScene& animated = *scene->animated();
+    QSignalSpy exits(&animated, &AnimatedScene::exitZoneEntered);
+    QSignalSpy leaves(&animated, &AnimatedScene::leaveZoneEntered);
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QApplication::activeModalWidget());
+    CharacterState& c = animated.world().state().character;
+    c.X = -200;  // walked into the exit zone while the question is open
+    c.Y = 0;
+    animated.frameStep();
+    c.X = 1120;  // and into the leave zone
+    c.Y = -900;
+    animated.frameStep();
+    dialog.hide();
+    animated.frameStep();
+    QCOMPARE(exits.count(), 0);
+    QCOMPARE(leaves.count(), 0);
+}
+
+void SceneFormTest::theIntroWalkerBringsTheFirstBubbleThenTheSecond() {
+    ProgramFolder folder;
+    writeTexts(folder);
+    auto started = startOn(folder.path());
+    StaticScene& s = *sceneOf(*started)->staticScene();
+    QVERIFY(s.TimerAndar.isActive());
+    QVERIFY(!s.Bocadillo1->isVisible());
+    // The walker crosses along y 190 from x 90 and stops; only then the first bubble.
+    QTRY_VERIFY_WITH_TIMEOUT(s.overlay()->walkerPosition().has_value(), 1000);
+    const int firstX = s.overlay()->walkerPosition()->x();
+    QTRY_VERIFY_WITH_TIMEOUT(!s.TimerAndar.isActive(), 5000);
+    QCOMPARE(s.overlay()->walkerPosition()->y(), 190);
+    QVERIFY(s.overlay()->walkerPosition()->x() >= 250);
+    QVERIFY(firstX < 250);
+    QVERIFY(s.Bocadillo1->isVisible());
+    QVERIFY(s.LabelBocadillo1->isVisible());
+    QVERIFY(!s.labelBocadillo2->isVisible());
+    QVERIFY(s.TimerBocadillo.isActive());
+    // Three seconds on, the second text takes the bubble.
+    QTRY_VERIFY_WITH_TIMEOUT(s.labelBocadillo2->isVisible(), 4000);
+    QVERIFY(!s.LabelBocadillo1->isVisible());
+    QVERIFY(s.Bocadillo1->isVisible());
+    QVERIFY(!s.TimerBocadillo.isActive());
+    const SceneTexts texts = buildSceneTexts(started->program->texts());
+    QCOMPARE(s.labelBocadillo2->text(),
+             toQt(texts.bubble2).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    QCOMPARE(s.LabelBocadillo1->text(),
+             toQt(texts.bubble1).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+void SceneFormTest::signWordsStayUnderTheMiniMap() {
+    ForcedGraphics graphics("9");
+    // The exit sign's board passes under the mini-map and the icons as the character walks
+    // up the entrance passage: with or without words, that corner looks the same.
+    const auto corner = [](const std::string& words) {
+        ProgramFolder folder;
+        folder.writeProfile("IES", 0, "F", 1);
+        writeTexts(folder, words);
+        auto started = startOn(folder.path());
+        Tform0* scene = sceneOf(*started);
+        if (!scene || !scene->animated()) return QImage();
+        AnimatedScene& animated = *scene->animated();
+        CharacterState& c = animated.world().state().character;
+        c.X = 0;
+        c.Y = -245;
+        for (int i = 0; i < 3; ++i)
+            animated.frameStep();
+        return animated.surface()->backBuffer().copy(0, 509, 155, 91);
+    };
+    const QImage withWords = corner("SALIR SALIR SALIR SALIR");
+    const QImage without = corner(" ");
+    QVERIFY(!withWords.isNull());
+    QCOMPARE(withWords, without);
 }
 
 QTEST_MAIN(SceneFormTest)

@@ -1,6 +1,9 @@
 // The scene's captions, hints, bubbles and sign texts as built from the interface texts.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string_view>
+
 #include "scene/rules/bubble_lines.h"
 #include "scene/rules/scene_texts.h"
 #include "scene/rules/sections.h"
@@ -68,6 +71,37 @@ TEST(SignTexts, PlatesAndSignsCarryTheirTexts) {
     EXPECT_TRUE(esoPlate);
     // Two double signs with four texts each, and 29 texts in all.
     EXPECT_EQ(signs.size(), 29u);
+}
+
+TEST(SignTexts, TheWordsSitInTheMiddleOfTheirBoardsFaces) {
+    // The faces the forge paints (top and bottom, the narrowest over the six themes) and a
+    // line's height on the back buffer (points are pixels there: 1.15 times the size).
+    struct Face {
+        int height, top, bottom;
+    };
+    const std::map<std::string_view, Face> faces = {{"rotulo1", {56, 4, 52}},
+                                                    {"rotulo2", {56, 10, 53}},
+                                                    {"rotulos", {66, 6, 60}},
+                                                    {"tabla1", {50, 6, 44}}};
+    // The lines of one column of one sign, top and bottom of the whole.
+    std::map<std::pair<int, int>, std::pair<double, double>> columns;
+    for (const SignText& s : signTexts(numberedTexts())) {
+        const Face& face = faces.at(kBuilding[static_cast<std::size_t>(s.piece - 1)].image);
+        const double line = 1.15 * s.size;
+        const double top = face.height / 2.0 - line / 2 + s.dy;
+        auto [it, fresh] = columns.try_emplace({s.piece, s.dx}, top, top + line);
+        if (!fresh) {
+            it->second.first = std::min(it->second.first, top);
+            it->second.second = std::max(it->second.second, top + line);
+        }
+    }
+    for (const auto& [at, span] : columns) {
+        const Face& face = faces.at(kBuilding[static_cast<std::size_t>(at.first - 1)].image);
+        EXPECT_GE(span.first, face.top - 3) << "piece " << at.first;
+        EXPECT_LE(span.second, face.bottom + 3) << "piece " << at.first;
+        EXPECT_NEAR((span.first + span.second) / 2, (face.top + face.bottom) / 2.0, 3)
+            << "piece " << at.first;
+    }
 }
 
 TEST(TitleReveal, SlowMachinesNeverRevealTheTitle) {

@@ -13,12 +13,12 @@ struct WorldFixture {
     explicit WorldFixture(char theme = 'F') : world(images, texts, theme, speedClassFor(2500)) {}
 
     // One frame with the cursor at screen (sx, sy); returns what it asks of the form.
-    FrameEvents frame(int sx, int sy) {
+    FrameEvents frame(int sx, int sy, bool zonesArmed = true) {
         world.move();
         RecordingSpriteCanvas canvas(images);
         world.draw(canvas);
         lastDrawn = canvas.drawn;
-        return world.finishFrame(sx, sy);
+        return world.finishFrame(sx, sy, zonesArmed);
     }
     // Whether the last frame drew the named picture.
     bool drew(const std::string& name) const {

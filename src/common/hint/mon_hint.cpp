@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -89,6 +90,8 @@ HintWatcher::HintWatcher(int& hintDelayMs, QObject* parent)
     : QObject(parent), hintDelayMs_(hintDelayMs), hint_(new TMonHint(hintDelayMs)) {
     due_.setSingleShot(true);
     connect(&due_, &QTimer::timeout, this, &HintWatcher::showDue);
+    shown_.setSingleShot(true);
+    connect(&shown_, &QTimer::timeout, this, [this] { hint_->hide(); });
 }
 
 HintWatcher::~HintWatcher() {
@@ -114,6 +117,12 @@ bool HintWatcher::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Enter: {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (!widget || widget == hint_) break;
+            // A move a label or an idle button ignores travels on to its parent: the control
+            // is still the one under the pointer, not the parent the event has reached.
+            if (event->type() == QEvent::MouseMove)
+                if (QWidget* under =
+                        widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                    widget = under;
             QWidget* owner = hintOwner(widget);
             if (owner == target_) break;
             hide();
@@ -141,10 +150,12 @@ bool HintWatcher::eventFilter(QObject* watched, QEvent* event) {
 void HintWatcher::showDue() {
     if (!target_ || !target_->isVisible() || target_->toolTip().isEmpty()) return;
     hint_->activateHint(QCursor::pos(), target_->toolTip());
+    shown_.start(hidePauseMs_);
 }
 
 void HintWatcher::hide() {
     due_.stop();
+    shown_.stop();
     hint_->hide();
 }
 

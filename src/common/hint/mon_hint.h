@@ -1,7 +1,8 @@
 #pragma once
 // The program's hint window: every control's hint shows as a speech bubble, a rounded box
-// with a small tail pointing up at the cursor, outlined in two greys. The hint delay starts
-// long (30 s, set at start-up) and drops to 400 ms once a first hint has been painted.
+// with a small tail pointing up at the cursor, outlined in two greys. A hint shows after the
+// pointer rests 400 ms on a control and stays up to 30 s (both set at start-up); painting a
+// hint sets the pause to 400 ms again, should a form have changed it.
 #include <QObject>
 #include <QPainterPath>
 #include <QPointer>
@@ -46,6 +47,8 @@ class HintWatcher : public QObject {
     static HintWatcher* install(int& hintDelayMs, QObject* owner);
 
     TMonHint* window() const { return hint_; }
+    // How long a shown hint stays up while the pointer rests.
+    void setHidePause(int ms) { hidePauseMs_ = ms; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +60,8 @@ class HintWatcher : public QObject {
     int& hintDelayMs_;
     TMonHint* hint_;
     QTimer due_;
+    QTimer shown_;
+    int hidePauseMs_ = 30000;
     QPointer<QWidget> target_;
 };
 

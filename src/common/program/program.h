@@ -69,8 +69,10 @@ class Program {
 
     void restoreDisplayMode();
 
-    // The hint delay the speech-bubble hints honour.
-    int hintDelayMs = 30000;
+    // The speech-bubble hints: the pause of a resting pointer before one shows, and how long
+    // it stays up. The start-up's long value is the time a hint stays, never the wait for it.
+    int hintDelayMs = 400;
+    int hintHideMs = 30000;
 
   protected:
     QString folder_;

@@ -89,6 +89,13 @@ DoorPictures applyDoorWalks(CharacterState& c, DoorRequests& r, const DoorLayout
     return pictures;
 }
 
+void giveUpWalkIns(DoorRequests& r) {
+    if (r.topWalkIn && !r.topWalkOut) r.top.fill(false);
+    if (r.bottomWalkIn && !r.bottomWalkOut) r.bottom.fill(false);
+    r.topWalkIn = false;
+    r.bottomWalkIn = false;
+}
+
 std::optional<int> takeArrival(const CharacterState& c, DoorRequests& r, const DoorLayout& doors) {
     if (!r.arrival) return std::nullopt;
     r.arrival = false;

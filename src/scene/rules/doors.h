@@ -65,6 +65,10 @@ struct DoorPictures {
 DoorPictures applyDoorWalks(CharacterState& c, DoorRequests& r, const DoorLayout& doors,
                             int mouseWorldX);
 
+// A new walk gives up the doors walked towards and not yet entered; a walk-out already under
+// way goes on (it leads the character back into the corridor).
+void giveUpWalkIns(DoorRequests& r);
+
 // The section the arrival opens: the requested door the character walked into (the one whose
 // span holds it, or else the first requested), and the walk-out that follows.
 std::optional<int> takeArrival(const CharacterState& c, DoorRequests& r, const DoorLayout& doors);

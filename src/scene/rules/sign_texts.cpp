@@ -7,14 +7,15 @@ namespace rumbelo {
 std::vector<SignText> signTexts(const InterfaceTexts& texts) {
     const auto t = [&](int k) { return texts.trimmed(k); };
     std::vector<SignText> signs;
+    // Two-line words sit as a pair around the middle of their board's face.
     for (int sign : {piece::kDoubleSignLower, piece::kDoubleSignUpper}) {
-        signs.push_back({sign, t(42), -65, -21, 16});
-        signs.push_back({sign, t(88), -65, 2, 16});
-        signs.push_back({sign, t(42), 60, -21, 16});
-        signs.push_back({sign, t(44), 60, 2, 16});
+        signs.push_back({sign, t(42), -65, -9, 16});
+        signs.push_back({sign, t(88), -65, 9, 16});
+        signs.push_back({sign, t(42), 60, -9, 16});
+        signs.push_back({sign, t(44), 60, 9, 16});
     }
-    signs.push_back({piece::kLeaveSign, t(587), -10, -12, 14});
-    signs.push_back({piece::kLeaveSign, t(588), -10, 5, 14});
+    signs.push_back({piece::kLeaveSign, t(587), -10, -5, 14});
+    signs.push_back({piece::kLeaveSign, t(588), -10, 11, 14});
     signs.push_back({piece::kPlateBottomDoor1, t(53), 0, -10, 16});
     signs.push_back({piece::kPlateBottomDoor1, t(88), 0, 10, 16});
     signs.push_back({piece::kPlateBottomDoor3, t(53), 0, -10, 16});
@@ -26,11 +27,14 @@ std::vector<SignText> signTexts(const InterfaceTexts& texts) {
     const int topDoorTexts[] = {299, 103, 47, 21, 113, 229};
     for (int i = 0; i < 6; ++i)
         signs.push_back({piece::kPlateTopDoor1 + i, t(topDoorTexts[i]), 0, 0, 16});
-    signs.push_back({piece::kEntranceSignLeft, t(54), 0, -6, 16});
-    signs.push_back({piece::kEntranceSignRight, t(6), 0, -6, 14});
-    signs.push_back({piece::kPassageSign, t(304), 0, -6, 14});
-    signs.push_back({piece::kCorridorSignLeft, t(511), 0, -6, 14});
-    signs.push_back({piece::kCorridorSignRight, t(511), 0, -6, 14});
+    // The boards' faces: a plain board's fills its picture, a hanging board's hangs 10 below
+    // its bar. The entrance's right sign starts at the screen's edge: its word sits left of
+    // the centre so that it shows whole from the first frame.
+    signs.push_back({piece::kEntranceSignLeft, t(54), 0, 0, 16});
+    signs.push_back({piece::kEntranceSignRight, t(6), -30, 3, 14});
+    signs.push_back({piece::kPassageSign, t(304), 0, 3, 14});
+    signs.push_back({piece::kCorridorSignLeft, t(511), 0, 3, 14});
+    signs.push_back({piece::kCorridorSignRight, t(511), 0, 0, 14});
     return signs;
 }
 

@@ -84,7 +84,17 @@ void AnimatedWorld::revealTitle(int titleLength) {
     if (state_.character.ry == 0) state_.title.frame(state_.speed.reveal, titleLength);
 }
 
-FrameEvents AnimatedWorld::finishFrame(int sx, int sy) {
+void AnimatedWorld::pointAt(int sx, int sy) {
+    const CharacterState& c = state_.character;
+    state_.mouseWorldX = c.rx + sx - 372;
+    state_.mouseWorldY = c.ry + sy - 215;
+    state_.over =
+        mouseOverTest(state_.mouseWorldX, state_.mouseWorldY, SceneWorld::boxOf(*world_.lens()),
+                      SceneWorld::boxOf(*world_.exitIcon()), world_.doorLayout());
+    showMouseOver();
+}
+
+FrameEvents AnimatedWorld::finishFrame(int sx, int sy, bool zonesArmed) {
     FrameEvents events;
     CharacterState& c = state_.character;
     state_.mouseWorldX = c.rx + sx - 372;
@@ -95,17 +105,18 @@ FrameEvents AnimatedWorld::finishFrame(int sx, int sy) {
         world_.mapDot()->setImage(state_.mapDotAlternate ? pictures_.dotAlternate : pictures_.dot);
     }
 
-    if (state_.zones.leave.fire()) {
-        faceLeft();
-        events.openLeave = true;
+    // Asked even when not armed, so that a zone entered behind a dialog stays spent.
+    const bool leave = state_.zones.leave.fire();
+    const bool exit = state_.zones.exit.fire();
+    const bool help = state_.zones.help.fire();
+    if (zonesArmed) {
+        if (leave) faceLeft();
+        events.openLeave = leave;
+        events.askExit = exit;
+        events.openHelp = help;
     }
-    events.askExit = state_.zones.exit.fire();
-    events.openHelp = state_.zones.help.fire();
 
-    state_.over =
-        mouseOverTest(state_.mouseWorldX, state_.mouseWorldY, SceneWorld::boxOf(*world_.lens()),
-                      SceneWorld::boxOf(*world_.exitIcon()), world_.doorLayout());
-    showMouseOver();
+    pointAt(sx, sy);
     events.handCursor = state_.over.anything();
 
     events.openSection = takeArrival(c, state_.doors, world_.doorLayout());
@@ -135,6 +146,7 @@ ClickTarget AnimatedWorld::clickTarget() const {
 
 void AnimatedWorld::click(int sx, int sy) {
     CharacterState& c = state_.character;
+    giveUpWalkIns(state_.doors);
     clickCharacter(c, sx, sy);
     auto& marker = engine_.create<TSeleccionSprite>(state_.markerCounter, pictures_.circles);
     const auto [mx, my] = markerPosition(c, sx, sy);

@@ -38,14 +38,19 @@ class AnimatedWorld {
     void move();
     void draw(SpriteCanvas& canvas) { engine_.draw(canvas); }
     // The rest of the frame once drawn, for the cursor at screen (sx, sy): mouse world point,
-    // map-dot blink, walking triggers, mouse-over pictures and an arrival.
-    FrameEvents finishFrame(int sx, int sy);
+    // map-dot blink, walking triggers, mouse-over pictures and an arrival. While a modal dialog
+    // is open the zones are not armed: entering one then counts as its entry, and nothing fires.
+    FrameEvents finishFrame(int sx, int sy, bool zonesArmed = true);
+    // What lies under the cursor at screen (sx, sy), with the icons' and doors' pictures: a
+    // click is judged by where it lands, not by where the last frame saw the mouse.
+    void pointAt(int sx, int sy);
     // One frame of the title reveal (only while the character stands on the entrance row).
     void revealTitle(int titleLength);
 
     // What a click at the current mouse-over state means.
     ClickTarget clickTarget() const;
-    // A walk target for the cursor at (sx, sy), with its selection marker.
+    // A walk target for the cursor at (sx, sy), with its selection marker. A door walked
+    // towards but not entered is given up: the ceiling mask returns to the top wall.
     void click(int sx, int sy);
     // A double click after the click: the door under the mouse. Returns the section to open
     // at once (a bottom door the character already stands at).

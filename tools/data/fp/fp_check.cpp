@@ -190,8 +190,11 @@ void checkFpCatalogue(CheckContext& ctx) {
     LineTable groups;
     ReadLineTable(ctx.files, "GRUPOS", groups, kStandardWidth);
     if (ctx.aborted) return;
-    if (fp.titleCount() > degrees::kFpTitleRows)
+    if (fp.titleCount() > degrees::kFpTitleRows) {
+        // Every table behind the titles has 130 rows: nothing more can be checked against them.
         ctx.problem("FP: " + std::to_string(fp.titleCount()) + " lines; the tables hold 130");
+        return;
+    }
     checkFamilies(ctx, fp);
     checkBlocks(ctx, fp);
     checkRequirementLines(ctx, fp);

@@ -132,6 +132,15 @@ std::optional<Bitmap> readBitmap(CheckContext& ctx, const std::string& name, int
                     std::to_string(width) + "x" + std::to_string(height));
         return std::nullopt;
     }
+    // A header can promise more rows than the file holds.
+    const std::size_t rowBytes = static_cast<std::size_t>((width * 3 + 3) / 4 * 4);
+    const std::size_t needed = 54 + rowBytes * static_cast<std::size_t>(height);
+    if (bytes->size() < needed) {
+        ctx.problem(name + ": " + std::to_string(bytes->size()) + " bytes; its " +
+                    std::to_string(width) + "x" + std::to_string(height) + " pixels need " +
+                    std::to_string(needed));
+        return std::nullopt;
+    }
     return bitmap;
 }
 

@@ -15,6 +15,7 @@ constexpr int kMaxScoredItem = 255;
 constexpr std::size_t kDegreeRecordSize = 20200;
 constexpr int kDegreeRecords = 5;
 constexpr int kDegreeRowBytes = 101;
+constexpr int kDegreeRows = 200;
 constexpr int kMaxDegreeGroups = 9;
 constexpr int kTrailingNonDegrees = 4;  // the last four lines of "CARRERA" are no degrees
 
@@ -50,8 +51,13 @@ void checkItems(CheckContext& ctx, const InterestCatalog& interest, Questionnair
 void checkDegreeGroups(CheckContext& ctx, int groupCount) {
     if (!ctx.files.exists("CARRERA") || !ctx.files.exists("datcar")) return;
     LineTable degreesTable;
-    const int degrees =
+    int degrees =
         ReadLineTable(ctx.files, "CARRERA", degreesTable, kStandardWidth) - kTrailingNonDegrees;
+    if (degrees > kDegreeRows) {
+        ctx.problem("CARRERA: " + std::to_string(degrees) + " degrees; datcar holds " +
+                    std::to_string(kDegreeRows));
+        degrees = kDegreeRows;
+    }
     const auto bytes = ctx.files.read("datcar");
     const std::size_t groupSize = kDegreeRecordSize * kDegreeRecords;
     if (!bytes || bytes->size() < groupSize) return;  // the degrees' own check reports it

@@ -14,16 +14,15 @@ void loadSecondaryTexts(DataFiles& files, SecondaryData& data) {
     read("FPS", data.fpTitles, kFpsWidth);
     read("TITULOS", data.titles, kStandardWidth);
     read("CUESTION", data.statements, kStatementWidth);
-    // "CUESGM" is read here, into data.intermediateFp, by its own loader.
+    loadMediumQuestionnaire(files, data.mediumQuestionnaire);
     read("ITINERAR", data.itinerary, kItineraryWidth);
-    // "FP2" (whole, then its headers) and "asignagm" are read here, into
-    // data.intermediateFp, by their own loader, which also builds the family index.
+    loadFp2Texts(files, data.fp2);
     finishItinerary(files, data.itinerary, data.results);
 }
 
 void loadSecondaryTables(DataFiles& files, SecondaryData& data) {
     loadAreaLists(files, data.areas);
-    // "datFPL2" follows, read into data.intermediateFp.offer by its own loader.
+    loadFp2Offer(files, data.fp2);
 }
 
 }  // namespace rumbelo::secondary

@@ -6,7 +6,8 @@
 #include "common/data/data_files.h"
 #include "common/data/tables.h"
 #include "secondary/data/area_lists.h"
-#include "secondary/data/intermediate_fp_tables.h"
+#include "secondary/data/cuesgm_catalog.h"
+#include "secondary/data/fp2_catalog.h"
 #include "secondary/data/itinerary_texts.h"
 
 namespace rumbelo::secondary {
@@ -25,9 +26,9 @@ struct SecondaryData {
     LineTable statements;   // "CUESTION": weight, answer format, statement
     LineTable itinerary;    // "ITINERAR": entries 1..20 are the areas once loaded
     ItineraryTexts results;
-    AreaLists areas;  // "datitine"
-    // "CUESGM", "FP2", "asignagm" and "datFPL2", filled by their own loaders.
-    IntermediateFpTables intermediateFp;
+    AreaLists areas;                          // "datitine"
+    MediumQuestionnaire mediumQuestionnaire;  // "CUESGM"
+    Fp2Catalog fp2;                           // "FP2", "asignagm", "datFPL2"
 };
 
 // The text files, in the form's order, and their post-processing. Each text file goes

@@ -10,12 +10,14 @@
 namespace rumbelo::data::degrees {
 namespace {
 
-const std::vector<std::string> kDegreeFields = {"nombre",  "tipo",   "grupos",     "requisitos",
-                                                "salidas", "afines", "dificultad", "asignaturas"};
+const std::vector<std::string> kDegreeFields = {"nombre",     "tipo",       "grupos",
+                                                "requisitos", "desde-fp",   "salidas",
+                                                "afines",     "dificultad", "asignaturas"};
 
 // A name as compared for listing: lower case, accents dropped, "ñ" after every "n",
-// punctuation after every letter.
-std::string listingKey(const std::string& cp1252) {
+// punctuation after every letter. With withMarker false the kind marker in brackets does
+// not count, as a pupil reads past it: "Historia (Lic.)" before "Historia del Arte".
+std::string listingKey(const std::string& cp1252, bool withMarker) {
     static const std::map<unsigned char, std::string> kFolded = {
         {0xE1, "a"}, {0xC1, "a"}, {0xE0, "a"},  {0xC0, "a"},  {0xE9, "e"}, {0xC9, "e"},
         {0xE8, "e"}, {0xC8, "e"}, {0xED, "i"},  {0xCD, "i"},  {0xEF, "i"}, {0xCF, "i"},
@@ -23,8 +25,14 @@ std::string listingKey(const std::string& cp1252) {
         {0xFC, "u"}, {0xDC, "u"}, {0xF1, "n{"}, {0xD1, "n{"}, {0xE7, "c"}, {0xC7, "c"},
     };
     std::string key;
+    int depth = 0;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
+        if (!withMarker && (c == '(' || c == ')' || depth > 0)) {
+            if (c == '(') ++depth;
+            if (c == ')') --depth;
+            continue;
+        }
         if (const auto f = kFolded.find(byte); f != kFolded.end()) {
             key += f->second;
         } else if (byte >= 'A' && byte <= 'Z') {
@@ -35,6 +43,8 @@ std::string listingKey(const std::string& cp1252) {
             key += '~';  // punctuation after letters: "Dir." comes after "Dirección"
         }
     }
+    while (!key.empty() && key.back() == ' ')
+        key.pop_back();
     return key;
 }
 
@@ -71,6 +81,7 @@ Degree readDegree(CompileContext& ctx, const SourceBlock& block) {
     degree.requirements = keyList(block, "requisitos");
     degree.outlets = keyList(block, "salidas");
     degree.related = keyList(block, "afines");
+    degree.fpEntries = keyList(block, "desde-fp");
     const BlockField* difficulty = block.find("dificultad");
     const auto level = difficulty ? parseNumber(difficulty->value) : std::nullopt;
     if (!level || *level < 1 || *level > 7)
@@ -103,7 +114,9 @@ std::optional<int> parseMark(const std::string& text) {
 }  // namespace
 
 bool listedBefore(const std::string& a, const std::string& b) {
-    return listingKey(a) < listingKey(b);
+    const std::string nameA = listingKey(a, false), nameB = listingKey(b, false);
+    if (nameA != nameB) return nameA < nameB;
+    return listingKey(a, true) < listingKey(b, true);
 }
 
 int kindOfWord(const std::string& word) {

@@ -5,6 +5,7 @@
 
 #include "common/text/fixed_text.h"
 #include "data/degrees/block_source.h"
+#include "data/wording.h"
 #include "degrees/data/degree_catalog.h"
 
 namespace rumbelo::data::degrees {
@@ -51,9 +52,11 @@ std::string listingKey(const std::string& cp1252, bool withMarker) {
 std::vector<TextLine> textLines(CompileContext& ctx, const BlockField* field) {
     std::vector<TextLine> lines;
     if (!field) return lines;
-    for (std::size_t i = 0; i < field->text.size(); ++i)
+    for (std::size_t i = 0; i < field->text.size(); ++i) {
+        checkWording(field->text[i], field->textPositions[i], ctx.diag);
         lines.push_back(
             {field->textPositions[i], toCp1252(field->text[i], field->textPositions[i], ctx.diag)});
+    }
     return lines;
 }
 
@@ -141,6 +144,7 @@ std::vector<KeyedText> readKeyedTexts(CompileContext& ctx, const std::string& na
         }
         if (!seen.emplace(line.field(0), line.pos.line).second)
             ctx.diag.error(line.pos, "key \"" + line.field(0) + "\" given twice");
+        checkWording(line.field(1), line.pos, ctx.diag);
         texts.push_back({line.pos, line.field(0), toCp1252(line.field(1), line.pos, ctx.diag)});
     }
     return texts;

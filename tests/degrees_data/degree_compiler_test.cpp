@@ -11,6 +11,7 @@
 #include "common/texts/interface_texts.h"
 #include "data/degrees/degrees_pass.h"
 #include "degrees/data/degree_catalog.h"
+#include "degrees/data/fp_catalog.h"
 #include "support/compile_errors.h"
 #include "support/temp_folder.h"
 
@@ -72,10 +73,11 @@ struct Sources {
     std::string others =
         "[danza]\nnombre: Danza\ntexto:\n|Conservatorios de danza.\n|\n|Cuatro cursos.\n";
     std::string doubles = "[us]\n6 industrial it-mecanica\n";
+    std::string requirements = kRequirements;
     CompileContext ctx{src.path(), out.path()};
 
     bool compile() {
-        src.write("degrees/requisitos.tsv", kRequirements);
+        src.write("degrees/requisitos.tsv", requirements);
         src.write("degrees/salidas.tsv", "industria\tIndustria\n");
         src.write("degrees/carreras/todas.txt", degrees);
         src.write("degrees/cierre.tsv", kClosing);
@@ -306,6 +308,91 @@ TEST(DegreeCompiler, AMissingFixedRequirementIsNamed) {
     EXPECT_TRUE(named);
 }
 
+TEST(DegreeCompiler, NamesAreListedAsAPupilReadsThem) {
+    using degrees::listedBefore;
+    // The kind marker does not count: the bare name comes before its extensions.
+    EXPECT_TRUE(
+        listedBefore("Historia (Lic.)", "Historia y Ciencias de la M\xFAsica (2\xBA ciclo)"));
+    EXPECT_TRUE(listedBefore("Historia (Lic.)", "Historia del Arte (Lic.)"));
+    EXPECT_TRUE(listedBefore("Historia del Arte (Lic.)", "Historia y Ciencias (2\xBA ciclo)"));
+    // Then it decides between the same name of two kinds.
+    EXPECT_TRUE(
+        listedBefore("Ingenier\xED"
+                     "a Naval",
+                     "Ingenier\xED"
+                     "a Naval (2\xBA ciclo)"));
+    EXPECT_TRUE(listedBefore("M\xE1quinas Navales (Dipl.)", "M\xE1quinas Navales (Lic.)"));
+    EXPECT_FALSE(listedBefore("M\xE1quinas Navales (Lic.)", "M\xE1quinas Navales (Dipl.)"));
+    // Accents aside, "\xF1" after "n".
+    EXPECT_TRUE(listedBefore("\xD3ptica (Dipl.)",
+                             "Pedagog\xED"
+                             "a (Lic.)"));
+    EXPECT_TRUE(listedBefore("Cana",
+                             "Ca\xF1"
+                             "a"));
+    EXPECT_TRUE(
+        listedBefore("Ca\xF1"
+                     "a",
+                     "Caoba"));
+}
+
+TEST(DegreeCompiler, AUniversityThatTeachesNoDegreeIsRefusedAtItsLine) {
+    Sources sources;
+    sources.src.write("geography/universidades.tsv",
+                      "# key\tcommunity\tname\tdomain\nus\t1\tSevilla\tus.es\n"
+                      "uhu\t1\tHuelva\tuhu.es\n");
+    sources.ctx.keys.add("LUGAR", "uhu", 3, {}, sources.ctx.diag);
+    EXPECT_FALSE(sources.compile());
+    EXPECT_TRUE(sources.hasError("geography/universidades.tsv:3: \"uhu\" teaches no degree"))
+        << sources.allErrors();
+}
+
+// "carreFP" entries 1-3, and a "datFPR" whose only title reaches the given entries.
+void fpTitlesReach(Sources& sources, const std::vector<int>& entries) {
+    int line = 0;
+    for (const char* key : {"it-mec", "ind", "huerfana"})
+        sources.ctx.keys.add("carreFP", key, ++line, {}, sources.ctx.diag);
+    std::string record(rumbelo::degrees::kFpLinksRecordSize, '\0');
+    record[rumbelo::degrees::kDegreeTableOffset] = static_cast<char>(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        record[rumbelo::degrees::kDegreeTableOffset + 1 + i] = static_cast<char>(entries[i]);
+    sources.out.write("datFPR", record);
+    sources.requirements +=
+        "fp-superior\tT\xC3\xA9"
+        "cnico Superior de FP\n";
+}
+
+TEST(DegreeCompiler, FpAccessIsClaimedExactlyWhereATitleLeads) {
+    Sources sources;
+    fpTitlesReach(sources, {1});
+    const std::string route = "requisitos: via-cientifico-tecnologica pau";
+    const auto mechanical = sources.degrees.find(route, sources.degrees.find("[it-mecanica]"));
+    sources.degrees.replace(mechanical, route.size(), route + " fp-superior\ndesde-fp: it-mec");
+    EXPECT_TRUE(sources.compile()) << sources.allErrors();
+}
+
+TEST(DegreeCompiler, FpAccessThatNoTitleGivesIsRefused) {
+    Sources sources;
+    fpTitlesReach(sources, {1, 3});
+    const std::string route = "requisitos: via-cientifico-tecnologica pau";
+    auto at = [&](const char* key) {
+        return sources.degrees.find(route, sources.degrees.find(key));
+    };
+    sources.degrees.replace(at("[industrial]"), route.size(), route + " fp-superior");
+    sources.degrees.replace(at("[it-mecanica]"), route.size(), route + "\ndesde-fp: it-mec");
+    sources.degrees.replace(at("[organizacion]"), route.size(),
+                            route + " fp-superior\ndesde-fp: ind");
+    EXPECT_FALSE(sources.compile());
+    EXPECT_TRUE(sources.hasError("\"industrial\" lists fp-superior but names no carreFP entry"))
+        << sources.allErrors();
+    EXPECT_TRUE(sources.hasError("\"it-mecanica\" names carreFP entries but does not list"))
+        << sources.allErrors();
+    EXPECT_TRUE(sources.hasError("\"organizacion\": no higher-FP title leads to carreFP \"ind\""))
+        << sources.allErrors();
+    EXPECT_TRUE(sources.hasError("titles lead to \"huerfana\" but no degree says"))
+        << sources.allErrors();
+}
+
 // The check of a built folder loads it as the program does.
 std::vector<std::string> checkBuilt(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
@@ -346,6 +433,19 @@ TEST(DegreeCheck, NumbersOutsideTheirFilesAreReported) {
     EXPECT_TRUE(reported("datcar degree 1: place 3 is not one of 1..2"));
     EXPECT_TRUE(reported("datcar degree 1: mark 30 at place 3"));
     EXPECT_TRUE(reported("datcar degree 8: a row beyond the degrees is not empty"));
+}
+
+TEST(DegreeCheck, APlaceWithoutDegreesIsReported) {
+    Sources sources;
+    ASSERT_TRUE(sources.compile()) << sources.allErrors();
+    sources.out.writeLines("GRUPOS", {"Ingenier\xED"
+                                      "a"});
+    sources.out.writeLines("LUGAR", {" 1Universidad de Sevilla                us.es",
+                                     " 1Universidad de Granada                ugr.es",
+                                     " 1Universidad de Huelva                 uhu.es"});
+    EXPECT_EQ(checkBuilt(sources.out.path()),
+              std::vector<std::string>{
+                  "LUGAR line 3 (Universidad de Huelva): no degree is taught there"});
 }
 
 }  // namespace

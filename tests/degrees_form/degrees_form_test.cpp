@@ -260,7 +260,12 @@ void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
     QVERIFY(f->ListSel->font().family().contains(QStringLiteral("Courier")) ||
             f->ListSel->font().family().contains(QStringLiteral("Mono")));
 
+    QTRY_COMPARE(f->LabelAyu[1]->text(), toQt(texts()[423]));  // the places' help: marks
+
     click(f->degreeFace().MenuCar2);
+    // The requirements bring the degree menu's help back: no word of cut-off marks.
+    QTRY_COMPARE(f->LabelAyu[2]->text(), toQt(texts()[400]));
+    QCOMPARE(f->LabelAyu[1]->text(), QString());
     QCOMPARE(rowsOf(f->ListSel), expected(requirementsOfDegree(catalog(), j, texts()).rows));
     QCOMPARE(f->PanelSelTit->text(), toQt(texts()[277]));
     click(f->degreeFace().MenuCar3);
@@ -291,6 +296,7 @@ void DegreesFormTest::degreeMenuButtonsListAndMarkThemselves() {
         isMarkedUsed(f->degreeFace().MenuCar1));  // used buttons stay marked for the next degree
     click(f->degreeFace().MenuCar8);
     QVERIFY(f->degreeFace().PanelMenu->isVisible());
+    QTRY_COMPARE(f->LabelAyu[2]->text(), toQt(texts()[346]));  // the menu's own help
     QVERIFY(!f->degreeFace().PanelCar->isVisible());
     QVERIFY(!f->PanelSel->isVisible());
     QCOMPARE(f->ListSel->count(), 0);

@@ -13,6 +13,7 @@
 namespace rumbelo::data {
 namespace {
 
+using rumbelo::testing::allErrors;
 using rumbelo::testing::anyErrorContains;
 
 TEST(TextosCompiler, WritesNumberedLinesInWindows1252WithCrLf) {
@@ -52,6 +53,25 @@ TEST(TextosCompiler, CharactersOutsideWindows1252AreRefused) {
     CompileContext ctx(src.path(), out.path());
     compileTextos(ctx);
     EXPECT_TRUE(anyErrorContains(ctx.diag.errors(), "texts/textos.es.tsv:1: text has characters"));
+}
+
+TEST(TextosCompiler, TextsSpeakAsTuAndFitEveryPupil) {
+    testing::TempFolder src, out;
+    src.write("texts/textos.es.tsv",
+              "163\tElija usted su v\xC3\xAD"
+              "a\n"
+              "164\ts\xC3\xA9 sincero/a\n"
+              "165\tNosotros/as\n"
+              "201\tUstedes, tambi\xC3\xA9n\n"
+              "202\tA 90 km/h, con tu Bachillerato/a\xC3\xB1o 2\n");
+    CompileContext ctx(src.path(), out.path());
+    compileTextos(ctx);
+    const auto& errors = ctx.diag.errors();
+    EXPECT_TRUE(anyErrorContains(errors, "texts/textos.es.tsv:1: the texts speak to the pupil"));
+    EXPECT_TRUE(anyErrorContains(errors, "texts/textos.es.tsv:2: write it so that it fits"));
+    EXPECT_TRUE(anyErrorContains(errors, "texts/textos.es.tsv:3: write it so that it fits"));
+    EXPECT_TRUE(anyErrorContains(errors, "texts/textos.es.tsv:4: the texts speak to the pupil"));
+    EXPECT_FALSE(anyErrorContains(errors, "texts/textos.es.tsv:5:")) << allErrors(errors);
 }
 
 TEST(KeyRegistry, UnknownAndDuplicateKeysAreReportedWithTheirPlace) {

@@ -42,7 +42,7 @@ bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
         compileTextos, compileGeography, compileGrupos,    compileQuestionnaires,
-        compileFp,     compileDegrees,   compileSecondary,
+        compileFp,     compileDegrees,   compileSecondary, compileCredits,
     };
     for (const auto& pass : passes)
         pass(ctx);

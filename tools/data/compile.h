@@ -44,5 +44,6 @@ void compileTextos(CompileContext& ctx);
 void compileGrupos(CompileContext& ctx);
 void compileQuestionnaires(CompileContext& ctx);
 void compileFp(CompileContext& ctx);
+void compileCredits(CompileContext& ctx);
 
 }  // namespace rumbelo::data

@@ -8,6 +8,7 @@
 #include "common/texts/interface_texts.h"
 #include "data/compile.h"
 #include "data/source.h"
+#include "data/wording.h"
 
 namespace rumbelo::data {
 namespace {
@@ -37,6 +38,7 @@ void compileOne(CompileContext& ctx, const LanguageFiles& files) {
         }
         const std::string text =
             TrimRight(tab == std::string::npos ? std::string() : line.text.substr(tab + 1));
+        checkWording(text, line.pos, ctx.diag);
         const std::string bytes = toCp1252(text, line.pos, ctx.diag);
         const int slot = InterfaceTexts::slotLength(*number);
         if (slot == 0 && *number <= InterfaceTexts::kLastUsed && !bytes.empty())

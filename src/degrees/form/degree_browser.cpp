@@ -203,6 +203,8 @@ void DegreeFace::showViewRows(const std::string& heading, const std::vector<std:
     form_.ListSel->show();
 }
 
+// The places' help speaks of cut-off marks; the other lists of a degree bring the menu's
+// help back, so that no list is commented by another one's help.
 void DegreeFace::MenuCar1Click() {
     markUsed(MenuCar1);
     BotFP->hide();
@@ -215,6 +217,7 @@ void DegreeFace::MenuCar1Click() {
 void DegreeFace::MenuCar2Click() {
     markUsed(MenuCar2);
     BotFP->hide();
+    form_.helpSituation(14);
     const auto list = requirementsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
@@ -222,6 +225,7 @@ void DegreeFace::MenuCar2Click() {
 void DegreeFace::MenuCar3Click() {
     markUsed(MenuCar3);
     BotFP->hide();
+    form_.helpSituation(14);
     const auto list = outletsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
@@ -229,6 +233,7 @@ void DegreeFace::MenuCar3Click() {
 void DegreeFace::MenuCar4Click() {
     markUsed(MenuCar4);
     BotFP->hide();
+    form_.helpSituation(14);
     const auto list = subjectsOfDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
 }
@@ -239,7 +244,7 @@ void DegreeFace::MenuCar5Click() {
     const auto list = relatedToDegree(form_.data().degrees, selectedDegree_, program_.texts());
     showViewRows(list.heading, list.rows, kTimes, 12);
     placeFpButton(static_cast<int>(list.rows.size()));
-    if (relatedHelpShown(list.rows)) form_.helpSituation(20);
+    form_.helpSituation(relatedHelpShown(list.rows) ? 20 : 14);
 }
 
 // The way in from higher FP sits a few lines under the related degrees, inside the list.
@@ -278,6 +283,7 @@ void DegreeFace::MenuCar8Click() {
         widget->hide();
     clearWorkList();
     PanelMenu->show();
+    form_.helpSituation(1);  // not the help of the list just left
 }
 
 void DegreeFace::backClicked() {
@@ -306,11 +312,13 @@ void DegreeFace::backClicked() {
         form_.listSel2->hide();
         form_.BotRetroceder->hide();
         PanelMenu->show();
+        form_.helpSituation(1);
     } else if (otherStudiesMode_) {
         otherStudiesMode_ = false;
         PanelMenu->show();
         form_.ListComunidad->hide();
         form_.BotRetroceder->hide();
+        form_.helpSituation(1);  // the other studies' help would stay on the menu
     } else if (form_.regionMap().mapa->isVisible()) {
         form_.regionMap().mapa->hide();
         form_.BotRetroceder->hide();

@@ -5,17 +5,20 @@
 
 #include "common/text/fixed_text.h"
 #include "data/degrees/block_source.h"
+#include "data/wording.h"
 #include "degrees/data/degree_catalog.h"
 
 namespace rumbelo::data::degrees {
 namespace {
 
-const std::vector<std::string> kDegreeFields = {"nombre",  "tipo",   "grupos",     "requisitos",
-                                                "salidas", "afines", "dificultad", "asignaturas"};
+const std::vector<std::string> kDegreeFields = {"nombre",     "tipo",       "grupos",
+                                                "requisitos", "desde-fp",   "salidas",
+                                                "afines",     "dificultad", "asignaturas"};
 
 // A name as compared for listing: lower case, accents dropped, "ñ" after every "n",
-// punctuation after every letter.
-std::string listingKey(const std::string& cp1252) {
+// punctuation after every letter. With withMarker false the kind marker in brackets does
+// not count, as a pupil reads past it: "Historia (Lic.)" before "Historia del Arte".
+std::string listingKey(const std::string& cp1252, bool withMarker) {
     static const std::map<unsigned char, std::string> kFolded = {
         {0xE1, "a"}, {0xC1, "a"}, {0xE0, "a"},  {0xC0, "a"},  {0xE9, "e"}, {0xC9, "e"},
         {0xE8, "e"}, {0xC8, "e"}, {0xED, "i"},  {0xCD, "i"},  {0xEF, "i"}, {0xCF, "i"},
@@ -23,8 +26,14 @@ std::string listingKey(const std::string& cp1252) {
         {0xFC, "u"}, {0xDC, "u"}, {0xF1, "n{"}, {0xD1, "n{"}, {0xE7, "c"}, {0xC7, "c"},
     };
     std::string key;
+    int depth = 0;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
+        if (!withMarker && (c == '(' || c == ')' || depth > 0)) {
+            if (c == '(') ++depth;
+            if (c == ')') --depth;
+            continue;
+        }
         if (const auto f = kFolded.find(byte); f != kFolded.end()) {
             key += f->second;
         } else if (byte >= 'A' && byte <= 'Z') {
@@ -35,15 +44,19 @@ std::string listingKey(const std::string& cp1252) {
             key += '~';  // punctuation after letters: "Dir." comes after "Dirección"
         }
     }
+    while (!key.empty() && key.back() == ' ')
+        key.pop_back();
     return key;
 }
 
 std::vector<TextLine> textLines(CompileContext& ctx, const BlockField* field) {
     std::vector<TextLine> lines;
     if (!field) return lines;
-    for (std::size_t i = 0; i < field->text.size(); ++i)
+    for (std::size_t i = 0; i < field->text.size(); ++i) {
+        checkWording(field->text[i], field->textPositions[i], ctx.diag);
         lines.push_back(
             {field->textPositions[i], toCp1252(field->text[i], field->textPositions[i], ctx.diag)});
+    }
     return lines;
 }
 
@@ -71,6 +84,7 @@ Degree readDegree(CompileContext& ctx, const SourceBlock& block) {
     degree.requirements = keyList(block, "requisitos");
     degree.outlets = keyList(block, "salidas");
     degree.related = keyList(block, "afines");
+    degree.fpEntries = keyList(block, "desde-fp");
     const BlockField* difficulty = block.find("dificultad");
     const auto level = difficulty ? parseNumber(difficulty->value) : std::nullopt;
     if (!level || *level < 1 || *level > 7)
@@ -103,7 +117,9 @@ std::optional<int> parseMark(const std::string& text) {
 }  // namespace
 
 bool listedBefore(const std::string& a, const std::string& b) {
-    return listingKey(a) < listingKey(b);
+    const std::string nameA = listingKey(a, false), nameB = listingKey(b, false);
+    if (nameA != nameB) return nameA < nameB;
+    return listingKey(a, true) < listingKey(b, true);
 }
 
 int kindOfWord(const std::string& word) {
@@ -128,6 +144,7 @@ std::vector<KeyedText> readKeyedTexts(CompileContext& ctx, const std::string& na
         }
         if (!seen.emplace(line.field(0), line.pos.line).second)
             ctx.diag.error(line.pos, "key \"" + line.field(0) + "\" given twice");
+        checkWording(line.field(1), line.pos, ctx.diag);
         texts.push_back({line.pos, line.field(0), toCp1252(line.field(1), line.pos, ctx.diag)});
     }
     return texts;

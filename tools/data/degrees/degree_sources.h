@@ -16,6 +16,8 @@
 //         arquitectura | arquitectura-tecnica
 //   grupos: interest group keys          requisitos: requirement keys
 //   salidas: outlet keys                 afines: related degree keys (closing lines too)
+//   desde-fp: the "carreFP" keys that stand for this degree, given exactly when the
+//             requirements list "fp-superior"
 //   dificultad: 1-7
 //   asignaturas:
 //   |one line of the subject list (capitalised lines get a bullet on screen)
@@ -54,6 +56,7 @@ struct Degree {
     std::string name;  // Windows-1252
     int expectedKind = 0;
     KeyList groups, requirements, outlets, related;
+    KeyList fpEntries;  // desde-fp
     int difficulty = 0;
     std::vector<TextLine> subjects;
     std::vector<PlaceOffer> places;  // filled from plazas.txt

@@ -1,6 +1,7 @@
 // `rumbelo-data check`: the degree files of a built folder, loaded as the degrees form
 // loads them, against the capacities of the program's tables and the lines they refer to.
 #include "common/data/readers.h"
+#include "common/text/fixed_text.h"
 #include "data/degrees/degrees_pass.h"
 #include "degrees/data/degree_catalog.h"
 
@@ -83,6 +84,20 @@ void checkDoubles(CheckContext& ctx, int degreeCount) {
     }
 }
 
+// A university listed for the pupil must open a list that is not empty.
+void checkEveryPlaceTeaches(CheckContext& ctx, const DegreeCatalog& catalog,
+                            const PlaceList& places, int rows) {
+    std::vector<bool> teaches(static_cast<std::size_t>(places.count()) + 1, false);
+    for (int j = 1; j <= rows; ++j)
+        for (const auto& offer : catalog.places(j))
+            if (offer.place >= 1 && offer.place <= places.count())
+                teaches[static_cast<std::size_t>(offer.place)] = true;
+    for (int p = 1; p <= places.count(); ++p)
+        if (!teaches[static_cast<std::size_t>(p)])
+            ctx.problem("LUGAR line " + std::to_string(p) + " (" + TrimRight(places.names[p]) +
+                        "): no degree is taught there");
+}
+
 }  // namespace
 
 void checkDegrees(CheckContext& ctx) {
@@ -106,6 +121,7 @@ void checkDegrees(CheckContext& ctx) {
     const int rows = std::min(catalog.degreeCount, rumbelo::degrees::kDegreeRows);
     for (int j = 1; j <= rows; ++j)
         checkDegree(ctx, catalog, limits, j);
+    checkEveryPlaceTeaches(ctx, catalog, places, rows);
     for (int j = rows + 1; j <= rumbelo::degrees::kDegreeRows; ++j)
         for (int r = 1; r <= rumbelo::degrees::kDegreeRecordCount; ++r)
             if (r != 3 &&

@@ -8,6 +8,8 @@ void compileDegrees(CompileContext& ctx) {
     compileOutlets(ctx);
     auto degreeList = readDegrees(ctx);
     readPlaces(ctx, degreeList);
+    checkEveryPlaceTeaches(ctx, degreeList);
+    checkFpAccess(ctx, degreeList);
     compileDegreeNames(ctx, degreeList);
     compileSubjectBlocks(ctx, degreeList);
     compileDegreeRecords(ctx, degreeList);

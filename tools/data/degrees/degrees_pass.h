@@ -37,6 +37,9 @@ inline constexpr FixedRequirement kFixedRequirements[] = {
     {22, "via-ciencias-sociales"},
     {23, "via-artes"},
 };
+// The requirement that opens a degree to higher-FP graduates.
+inline constexpr const char* kFpAccessRequirement = "fp-superior";
+
 // Lines 11-13 are captions of the form, not requirements a degree may list.
 inline constexpr int kFirstCaptionLine = 11;
 inline constexpr int kLastCaptionLine = 13;
@@ -58,5 +61,11 @@ void compileSubjectBlocks(CompileContext& ctx, const std::vector<Degree>& degree
 void compileDegreeRecords(CompileContext& ctx, const std::vector<Degree>& degrees);
 void compileOtherStudies(CompileContext& ctx);
 void compileDoubleDegrees(CompileContext& ctx, const std::vector<Degree>& degrees);
+
+// Cross-checks with the tables of earlier passes: every university teaches some degree;
+// a degree says it is open from higher FP exactly when some title's "carreFP" entry
+// stands for it, and every entry a title reaches stands for some degree.
+void checkEveryPlaceTeaches(CompileContext& ctx, const std::vector<Degree>& degrees);
+void checkFpAccess(CompileContext& ctx, const std::vector<Degree>& degrees);
 
 }  // namespace rumbelo::data::degrees

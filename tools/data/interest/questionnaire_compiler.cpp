@@ -13,6 +13,7 @@
 #include "common/text/fixed_text.h"
 #include "data/compile.h"
 #include "data/source.h"
+#include "data/wording.h"
 #include "degrees/data/interest_catalog.h"
 
 namespace rumbelo::data {
@@ -80,6 +81,7 @@ GroupItems compileQuestionnaire(CompileContext& ctx, const Questionnaire& q) {
     std::vector<std::string> lines;
     for (const auto& line : source->lines) {
         const int item = static_cast<int>(lines.size()) + 1;
+        checkWording(line.field(1), line.pos, ctx.diag);
         const std::string text = toCp1252(line.field(1), line.pos, ctx.diag);
         if (line.field(0).empty() || text.empty())
             ctx.diag.error(line.pos, "expected key<TAB>statement<TAB>groups");

@@ -37,6 +37,8 @@ void AnimatedScene::build(const QString& title) {
     if (!pictures_.load(program_.path(std::string(kCommonSpriteList)),
                         program_.path(theme.sceneList), program_.path(theme.torchList)))
         throw std::runtime_error(pictures_.errorString().toStdString());
+    // The first frame needs many of these pictures; they decode while the other forms are made.
+    pictures_.decodeAhead();
     if (!waves_.load(program_.path(theme.waveList)))
         throw std::runtime_error(waves_.errorString().toStdString());
 
@@ -91,8 +93,11 @@ void AnimatedScene::frameStep() {
     ProgramState& state = program_.state();
     if (state.introSound) {
         state.introSound = false;
+        // After this frame is on screen: starting the sound system takes a while.
         if (sounds_)
-            if (const QByteArray* wave = waves_.find(u"inicio")) sounds_->playWave(*wave);
+            if (const QByteArray* wave = waves_.find(u"inicio"))
+                QTimer::singleShot(0, sounds_,
+                                   [sounds = sounds_, wave] { sounds->playWave(*wave); });
     }
     const QPoint mouse = surface_->mousePosition();
     world_->move();

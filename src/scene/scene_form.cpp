@@ -306,7 +306,6 @@ void Tform0::becomeStatic(bool centre) {
 void Tform0::finishCreation() {
     ProgramState& state = program_.state();
     sounds_ = new SoundCues(program_.folder(), this);
-    if (!sounds_->available()) state.introSound = false;
     program_.guide().setSounds(sounds_);
     if (animated_) animated_->setSounds(sounds_);
     if (isStatic()) {

@@ -77,6 +77,34 @@ class ListContainerTest : public QObject {
         QCOMPARE(list.colourTable(), (QList<QRgb>{qRgb(1, 2, 3), qRgb(250, 128, 0)}));
     }
 
+    // Decoding ahead on another thread gives the same pictures, whoever gets to an item
+    // first; a list reloaded or dropped while its decoder runs stops it first.
+    void picturesDecodedAheadAreTheSameAndTheDecoderStopsWithItsList() {
+        for (int round = 0; round < 20; ++round) {
+            ImageList list;
+            QVERIFY(list.loadFromBytes(sampleImageList(), QStringLiteral("sample")));
+            list.decodeAhead();
+            const ImageItem& torch = list.item(u"antorcha");
+            for (int p = 0; p < 3; ++p)
+                QVERIFY(samePixels(torch.frame(p), patterned(3, 6, p + 2)));
+            QVERIFY(samePixels(list.item(u"puertaB").frame(0), patterned(5, 4, 1)));
+            list.decodeAhead();
+            QVERIFY(list.loadFromBytes(sampleImageList(), QStringLiteral("again")));
+            list.decodeAhead();
+        }
+        // A damaged picture body, found only when decoded, gives a blank picture of its size.
+        QByteArray damaged = sampleImageList();
+        const qsizetype idat = damaged.indexOf("IDAT");
+        QVERIFY(idat > 0);
+        for (qsizetype k = idat + 4; k < idat + 20; ++k)
+            damaged[k] = static_cast<char>(0x55);
+        ImageList list;
+        QVERIFY(list.loadFromBytes(damaged, QStringLiteral("damaged")));
+        const QImage& blank = list.items().front().frame(0);
+        QCOMPARE(blank.size(), QSize(5, 4));
+        QCOMPARE(qAlpha(blank.pixel(2, 2)), 0);
+    }
+
     void aFrameIndexPastTheLastPatternWrapsRound() {
         ImageList list;
         QVERIFY(list.loadFromBytes(sampleImageList(), QStringLiteral("sample")));

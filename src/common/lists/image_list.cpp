@@ -47,6 +47,7 @@ ImageItem::ImageItem(QString name, int width, int height, int patterns, QByteArr
       png_(std::move(png)) {}
 
 void ImageItem::decode() const {
+    if (png_.isEmpty()) return;  // made from frames, or decoded already
     QImage strip;
     if (!strip.loadFromData(png_, "PNG") || strip.width() != width_ * patterns_ ||
         strip.height() != height_) {
@@ -62,16 +63,41 @@ void ImageItem::decode() const {
     png_ = QByteArray();
 }
 
+void ImageItem::decodeOnce() const {
+    if (decoding_) std::call_once(*decoding_, [this] { decode(); });
+}
+
 const QImage& ImageItem::frame(int i) const {
-    if (!png_.isEmpty()) decode();
+    decodeOnce();
     const int count = patternCount();
     const int wrapped = ((i % count) + count) % count;
     return frames_[wrapped];
 }
 
+ImageList::~ImageList() {
+    stopDecoding();
+}
+
+void ImageList::stopDecoding() {
+    if (!decoder_.joinable()) return;
+    decoder_.request_stop();
+    decoder_.join();
+}
+
+void ImageList::decodeAhead() {
+    stopDecoding();
+    decoder_ = std::jthread([this](std::stop_token stop) {
+        for (const ImageItem& item : items_) {
+            if (stop.stop_requested()) return;
+            item.decodeOnce();
+        }
+    });
+}
+
 bool ImageList::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        stopDecoding();
         origin_ = path;
         error_ = QStringLiteral("%1: cannot be opened").arg(path);
         items_.clear();
@@ -83,6 +109,7 @@ bool ImageList::load(const QString& path) {
 }
 
 bool ImageList::loadFromBytes(const QByteArray& bytes, const QString& origin) {
+    stopDecoding();
     origin_ = origin;
     error_.clear();
     items_.clear();

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "common/lists/list_error.h"
@@ -16,6 +19,8 @@ namespace rumbelo {
 // for: a scene list holds far more pictures than its first frame shows, and decoding them
 // all was most of the start-up. The header's sizes are checked against the PNG's own when
 // the list is read, so only a damaged picture body can surface late (as a blank picture).
+// An item is decoded once, by whichever thread asks first: a list may decode ahead on a
+// thread of its own while the program goes on starting.
 class ImageItem {
   public:
     ImageItem(QString name, QList<QImage> frames);
@@ -27,7 +32,8 @@ class ImageItem {
     int patternCount() const { return patterns_; }
     // Pattern i, counted modulo the pattern count, so an animation may count on freely.
     const QImage& frame(int i) const;
-    bool decoded() const { return png_.isEmpty(); }
+    // Decodes now, if no one has yet.
+    void decodeOnce() const;
 
   private:
     void decode() const;
@@ -38,10 +44,17 @@ class ImageItem {
     int patterns_ = 0;
     mutable QByteArray png_;        // emptied once decoded
     mutable QList<QImage> frames_;  // ARGB32 premultiplied, transparent where nothing is drawn
+    std::unique_ptr<std::once_flag> decoding_ = std::make_unique<std::once_flag>();
 };
 
 class ImageList {
   public:
+    ImageList() = default;
+    ImageList(const ImageList&) = delete;
+    ImageList& operator=(const ImageList&) = delete;
+    // Waits for a decoding ahead to stop.
+    ~ImageList();
+
     // Reads the whole file; false (and errorString()) when it is missing or damaged.
     bool load(const QString& path);
     // The same from bytes already read; `origin` names them in messages.
@@ -55,12 +68,20 @@ class ImageList {
     const ImageItem* find(QStringView name) const;
     bool contains(QStringView name) const { return find(name) != nullptr; }
 
+    // Decodes every item, in file order, on a thread of its own; the items the program asks
+    // for meanwhile are decoded by the asking thread if the decoder has not reached them.
+    // Loading the list again or destroying it stops the decoder first.
+    void decodeAhead();
+
     // Every item in file order (for contact sheets and checks).
     const std::vector<ImageItem>& items() const { return items_; }
     // The colour table (empty when the list has none); the common list carries 256 colours.
     const QList<QRgb>& colourTable() const { return colours_; }
 
   private:
+    void stopDecoding();
+
+    std::jthread decoder_;
     QString origin_;
     QString error_;
     std::vector<ImageItem> items_;

@@ -18,12 +18,17 @@ constexpr int kLongestClickMs = 300;
 }
 
 SoundCues::SoundCues(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {
+    : QObject(parent), folder_(std::move(folder)) {}
+
+bool SoundCues::available() const {
+    if (available_) return *available_;
     available_ = !QMediaDevices::audioOutputs().isEmpty();
-    if (!available_) return;
-    QFile click(QDir(folder_).filePath(QStringLiteral("tecla.wav")));
-    if (click.open(QIODevice::ReadOnly))
-        clickMs_ = waveDurationMs(click.readAll().toStdString()).value_or(0);
+    if (*available_) {
+        QFile click(QDir(folder_).filePath(QStringLiteral("tecla.wav")));
+        if (click.open(QIODevice::ReadOnly))
+            clickMs_ = waveDurationMs(click.readAll().toStdString()).value_or(0);
+    }
+    return *available_;
 }
 
 SoundCues::~SoundCues() = default;
@@ -45,7 +50,7 @@ QString SoundCues::spill(const QByteArray& wav, std::unique_ptr<QTemporaryFile>&
 }
 
 void SoundCues::KeyClick(bool on) {
-    if (!on || !available_) return;
+    if (!on || !available()) return;
     QSoundEffect* click = effectFor(QDir(folder_).filePath(QStringLiteral("tecla.wav")), click_);
     click->play();
     // The click paces the help lines: wait while it plays, but never hang on a silent device.
@@ -57,12 +62,12 @@ void SoundCues::KeyClick(bool on) {
 }
 
 void SoundCues::EngineSound(bool on) {
-    if (!on || !available_) return;
+    if (!on || !available()) return;
     effectFor(QDir(folder_).filePath(QStringLiteral("motor.wav")), engine_)->play();
 }
 
 void SoundCues::EngineLoop(bool on) {
-    if (!available_) return;
+    if (!available()) return;
     if (!on) {
         if (loop_) loop_->stop();
         return;
@@ -78,7 +83,7 @@ void SoundCues::EngineLoop(bool on) {
 }
 
 void SoundCues::playWave(const QByteArray& wav) {
-    if (!available_ || wav.isEmpty()) return;
+    if (!available() || wav.isEmpty()) return;
     const QString path = spill(wav, waveFile_);
     if (path.isEmpty()) return;
     wave_.reset();  // a new file: a new effect

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSoundEffect;
 class QTemporaryFile;
@@ -19,8 +20,10 @@ class SoundCues : public QObject {
     explicit SoundCues(QString folder, QObject* parent = nullptr);
     ~SoundCues() override;
 
-    // Whether an audio device was found; false means silence.
-    bool available() const { return available_; }
+    // Whether an audio device was found; false means silence. Asked the first time a sound
+    // is wanted: finding the devices starts the sound system, which is slow to start and
+    // not needed before the first frame.
+    bool available() const;
 
     // "tecla.wav", waiting until it has played (never longer than it lasts, at most 300 ms).
     void KeyClick(bool on);
@@ -39,11 +42,11 @@ class SoundCues : public QObject {
     QString spill(const QByteArray& wav, std::unique_ptr<QTemporaryFile>& slot);
 
     QString folder_;
-    bool available_ = false;
+    mutable std::optional<bool> available_;
+    mutable int clickMs_ = 0;
     QByteArray engineImage_;
     std::unique_ptr<QSoundEffect> click_, engine_, loop_, wave_;
     std::unique_ptr<QTemporaryFile> loopFile_, waveFile_;
-    int clickMs_ = 0;
 };
 
 }  // namespace rumbelo

@@ -17,9 +17,9 @@ SpeedClass speedClassFor(int mhz);
 
 // The processor clock in MHz: the time-stamp counter read against a steady clock over
 // `interval`. Nothing where there is no such counter or the reading makes no sense. The
-// counter ticks a few million times in 20 ms, far finer than the classes need.
+// counter ticks millions of times in 5 ms, far finer than the classes need.
 std::optional<int> measureProcessorMHz(
-    std::chrono::milliseconds interval = std::chrono::milliseconds(20));
+    std::chrono::milliseconds interval = std::chrono::milliseconds(5));
 
 // The class for a measurement; a failed one counts as a 1000-5000 MHz machine.
 SpeedClass speedClassForMeasurement(std::optional<int> mhz);

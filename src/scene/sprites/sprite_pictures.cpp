@@ -13,6 +13,11 @@ bool SpritePictures::load(const QString& common, const QString& theme, const QSt
     return true;
 }
 
+void SpritePictures::decodeAhead() {
+    for (ImageList& list : lists_)
+        list.decodeAhead();
+}
+
 SpriteImage SpritePictures::image(SpriteList which, std::string_view name) const {
     const QString qname = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     const ImageItem* item = list(which).find(qname);

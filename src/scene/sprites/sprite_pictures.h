@@ -17,6 +17,8 @@ class SpritePictures : public SpriteImages {
     // Loads the common, theme and torch lists; false and errorString() when one fails.
     bool load(const QString& common, const QString& theme, const QString& torch);
     const QString& errorString() const { return error_; }
+    // Decodes the three lists on threads of their own while the program starts.
+    void decodeAhead();
 
     SpriteImage image(SpriteList list, std::string_view name) const override;
     const ImageItem& item(const SpriteImage& image) const { return *items_[image.id]; }

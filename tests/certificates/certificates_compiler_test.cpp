@@ -74,7 +74,7 @@ TEST(CertificatesCompiler, LettersCodesAndFamilySizesThatBreakTheListsAreErrorsA
     TempFolder src, out;
     src.write("certificates/requisitos.tsv", kRequirements);
     src.write("certificates/grupos.tsv", groups("AQ"));
-    std::string certificates = "familia\tA\tAdministración\nUno\tSZ\t10\tx\n";
+    std::string certificates = "familia\tA\tAdministración\nUno\tSZ\t10\tx\nDos\tSXF\t10\tx\n";
     certificates += "familia\tH\tHostelería\n";
     for (int i = 0; i < 16; ++i)
         certificates += "Oficio " + std::to_string(i) + "\tS\t100\tDescripción\n";
@@ -83,7 +83,8 @@ TEST(CertificatesCompiler, LettersCodesAndFamilySizesThatBreakTheListsAreErrorsA
     EXPECT_TRUE(anyErrorContains(errors, "certificates/grupos.tsv:1: family letter Q"))
         << allErrors(errors);
     EXPECT_TRUE(anyErrorContains(errors, "certificates/certificados.tsv:2: requirement code Z"));
-    EXPECT_TRUE(anyErrorContains(errors, "certificates/certificados.tsv:3: the family has 16"));
+    EXPECT_TRUE(anyErrorContains(errors, "certificates/certificados.tsv:3: the codes give 4"));
+    EXPECT_TRUE(anyErrorContains(errors, "certificates/certificados.tsv:4: the family has 16"));
 }
 
 TEST(CertificatesCheck, FindsMisalignmentUnknownLettersAndCodesAndCrowdedFamilies) {

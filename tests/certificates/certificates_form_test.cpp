@@ -12,6 +12,7 @@
 
 #include "common/qt_text.h"
 #include "program_fixture.h"
+#include "scene/door_label.h"
 #include "scene/scene_form.h"
 #include "scene/static_scene.h"
 #include "vocational/certificates/form/certificates_form.h"
@@ -134,8 +135,7 @@ void CertificatesFormTest::leaveSignToAPrintedFamilyAndBackTwiceToTheScene() {
     QVERIFY(f->PanelResul->isVisible());
     QCOMPARE(f->LabelTitulo->text(), QStringLiteral("Empleado/a de oficina"));
     QCOMPARE(f->LabelRequisitos->text(),
-             QStringLiteral("Sin requisitos académicos\nLeer, escribir y calcular\n"
-                            "Demandante de empleo"));
+             QStringLiteral("Sin requisitos académicos\nLeer, escribir y calcular"));
     QCOMPARE(f->LabelHoras->text(), QStringLiteral("470"));
     QVERIFY(f->LabelDes->text().startsWith(QStringLiteral("Archivas")));
 

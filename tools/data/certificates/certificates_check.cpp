@@ -89,6 +89,8 @@ void checkRequirementCodes(CheckContext& ctx, const CertificateFiles& files) {
             if (code != ' ' && codes.count(code) == 0)
                 ctx.problem(at(k) + ": requirement code " + std::string(1, code) +
                             " names no requirement line");
+        if (requirementTexts(files, k).size() > 3)
+            ctx.problem(at(k) + ": more than the three requirement lines the printout shows");
     }
 }
 

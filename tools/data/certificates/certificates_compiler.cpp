@@ -2,6 +2,7 @@
 // files: lines 1-9 of "certifica" the groups and of "certificaH" the requirements; from line
 // 10 on, line k of "certificaH" describes line k of "certifica" (a family heading gets a
 // blank partner line).
+#include <map>
 #include <set>
 
 #include "common/text/cp1252.h"
@@ -20,6 +21,7 @@ constexpr std::size_t kGroupLetters = 8;
 constexpr std::size_t kRequirementWidth = 25;
 constexpr std::size_t kCodes = 3;
 constexpr int kMaxHours = 999;
+constexpr int kPrintedRequirements = 3;
 // The printout shows 60 characters of a description.
 constexpr std::size_t kDescriptionWidth = 60;
 // "certificaH" is read into a table of 250 lines.
@@ -34,8 +36,9 @@ std::string cp(const std::string& utf8, const SourcePos& pos, Diagnostics& diag)
     return toCp1252(utf8, pos, diag);
 }
 
-std::set<char> compileRequirements(CompileContext& ctx, Output& out) {
-    std::set<char> codes;
+// Code -> how many requirement lines it gives.
+std::map<char, int> compileRequirements(CompileContext& ctx, Output& out) {
+    std::map<char, int> codes;
     const std::string name = "certificates/requisitos.tsv";
     const auto source = readSource(ctx.src, name, ctx.diag);
     if (!source) return codes;
@@ -49,7 +52,7 @@ std::set<char> compileRequirements(CompileContext& ctx, Output& out) {
         if (text.empty()) ctx.diag.error(line.pos, "a requirement needs a text");
         if (text.size() > kRequirementWidth)
             ctx.diag.error(line.pos, "a requirement text holds at most 25 characters");
-        codes.insert(code[0]);
+        ++codes[code[0]];
         out.details.push_back(code + text);
     }
     if (out.details.size() != static_cast<std::size_t>(kRequirementLines))
@@ -85,7 +88,7 @@ std::vector<Group> readGroups(CompileContext& ctx) {
     return groups;
 }
 
-void compileCertificateLines(CompileContext& ctx, const std::set<char>& codes,
+void compileCertificateLines(CompileContext& ctx, const std::map<char, int>& codes,
                              std::set<char>& families, Output& out) {
     const std::string name = "certificates/certificados.tsv";
     const auto source = readSource(ctx.src, name, ctx.diag);
@@ -138,10 +141,18 @@ void compileCertificateLines(CompileContext& ctx, const std::set<char>& codes,
         std::string codeField = requirementCodes == "-" ? "" : requirementCodes;
         if (codeField.size() > kCodes)
             ctx.diag.error(line.pos, "a certificate has at most three requirement codes");
-        for (char c : codeField)
-            if (!codes.count(c))
+        int requirementLines = 0;
+        for (char c : codeField) {
+            const auto code = codes.find(c);
+            if (code == codes.end())
                 ctx.diag.error(line.pos, std::string("requirement code ") + c +
                                              " names no line of certificates/requisitos.tsv");
+            else
+                requirementLines += code->second;
+        }
+        if (requirementLines > kPrintedRequirements)
+            ctx.diag.error(line.pos, "the codes give " + std::to_string(requirementLines) +
+                                         " requirement lines; the printout shows three");
         const auto number =
             hours.find_first_not_of("0123456789") == std::string::npos && !hours.empty()
                 ? std::stoi(hours)
@@ -170,7 +181,7 @@ void compileCertificateLines(CompileContext& ctx, const std::set<char>& codes,
 
 void compileCertificates(CompileContext& ctx) {
     Output out;
-    const std::set<char> codes = compileRequirements(ctx, out);
+    const auto codes = compileRequirements(ctx, out);
     const auto groups = readGroups(ctx);
     for (const auto& group : groups) {
         std::string letters = group.letters;

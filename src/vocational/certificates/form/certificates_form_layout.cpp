@@ -156,12 +156,13 @@ void TCertifica::buildResultPanel() {
     LabelTitulo = makeLabel(PanelResul, "LabelTitulo", QRect(8, 8, w - 16, 40));
     LabelTitulo->setAlignment(Qt::AlignCenter);
     LabelTitulo->setWordWrap(true);
-    LabelReq = makeLabel(PanelResul, "LabelReq", QRect(10, 56, 150, 20));
-    LabelRequisitos = makeLabel(PanelResul, "LabelRequisitos", QRect(166, 56, w - 176, 56));
+    LabelReq = makeLabel(PanelResul, "LabelReq", QRect(10, 54, 150, 20));
+    // Three requirement lines at most.
+    LabelRequisitos = makeLabel(PanelResul, "LabelRequisitos", QRect(166, 54, w - 176, 74));
     LabelRequisitos->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LabelHor = makeLabel(PanelResul, "LabelHor", QRect(10, 116, 150, 20));
-    LabelHoras = makeLabel(PanelResul, "LabelHoras", QRect(166, 116, 80, 20));
-    LabelDes = makeLabel(PanelResul, "LabelDes", QRect(10, 140, w - 20, 42));
+    LabelHor = makeLabel(PanelResul, "LabelHor", QRect(10, 132, 150, 20));
+    LabelHoras = makeLabel(PanelResul, "LabelHoras", QRect(166, 132, 80, 20));
+    LabelDes = makeLabel(PanelResul, "LabelDes", QRect(10, 154, w - 20, 36));
     LabelDes->setWordWrap(true);
     LabelDes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -219,7 +220,7 @@ void TCertifica::applyColours() {
         setFontOf(label, kTimes, 11 + correction, true);
     for (QLabel* label : {LabelRequisitos, LabelHoras, LabelDes})
         setFontOf(label, kTimes, 11 + correction);
-    setFontOf(ListSelFp, kTimes, 12 + correction, true);
+    setFontOf(ListSelFp, kTimes, 12 + correction);
     for (QListWidget* list : {ListTitFP, ListFPExpli})
         setFontOf(list, kTimes, 11 + correction);
     for (QLabel* label : LabelAyu) {

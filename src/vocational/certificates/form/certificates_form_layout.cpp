@@ -157,6 +157,7 @@ void TCertifica::buildResultPanel() {
     LabelTitulo->setAlignment(Qt::AlignCenter);
     LabelTitulo->setWordWrap(true);
     LabelReq = makeLabel(PanelResul, "LabelReq", QRect(10, 54, 150, 20));
+    LabelReq->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Three requirement lines at most.
     LabelRequisitos = makeLabel(PanelResul, "LabelRequisitos", QRect(166, 54, w - 176, 74));
     LabelRequisitos->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -12,6 +12,7 @@
 
 #include "common/qt_text.h"
 #include "program_fixture.h"
+#include "scene/animated_scene.h"
 #include "scene/door_label.h"
 #include "scene/scene_form.h"
 #include "scene/static_scene.h"
@@ -62,6 +63,7 @@ class CertificatesFormTest : public QObject {
     void cleanup();
     void leaveSignToAPrintedFamilyAndBackTwiceToTheScene();
     void closingFromTheFamilyListShowsTheScene();
+    void theAnimatedScenesLeaveZoneOpensTheFormToo();
 
   private:
     TCertifica* form() const {
@@ -174,6 +176,22 @@ void CertificatesFormTest::closingFromTheFamilyListShowsTheScene() {
     // Entering again starts from the group list.
     openFromTheLeaveSign();
     QVERIFY(!f->ListTitFP->isVisible());
+}
+
+void CertificatesFormTest::theAnimatedScenesLeaveZoneOpensTheFormToo() {
+    started_.reset();
+    qputenv("RUMBELO_GRAPHICS", "9");
+    folder_->writeProfile("IES Las Encinas", 0, "C", 1);
+    started_ = startOn(folder_->path());
+    qunsetenv("RUMBELO_GRAPHICS");
+    QVERIFY(scene()->animated());
+    QVERIFY(scene()->isVisible());
+    emit scene()->animated()->leaveZoneEntered();
+    QVERIFY(form()->isVisible());
+    QVERIFY(!scene()->isVisible());
+    QTest::mouseClick(form()->BotRetrocederFP, Qt::LeftButton);
+    QVERIFY(!form()->isVisible());
+    QVERIFY(scene()->isVisible());
 }
 
 QTEST_MAIN(CertificatesFormTest)

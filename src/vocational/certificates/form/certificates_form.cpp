@@ -241,6 +241,10 @@ void TCertifica::BotInternetMouseUp() {
 }
 
 void TCertifica::closeEvent(QCloseEvent* event) {
+    if (program_.terminateRequested()) {
+        event->accept();
+        return;
+    }
     BotRetrocederFPClick();
     PanelResul->hide();
     TimerAyuda.stop();

@@ -363,7 +363,8 @@ class ProgramFolderTest : public QObject {
         const QList<QImage> icons = loadIconList(programFile(kIconListFile));
         QCOMPARE(icons.size(), kIconCount);
         for (int i = 0; i < icons.size(); ++i) {
-            QVERIFY2(icons[i].width() <= 30 && icons[i].height() <= 30, qPrintable(QString::number(i)));
+            QVERIFY2(icons[i].width() <= 30 && icons[i].height() <= 30,
+                     qPrintable(QString::number(i)));
             QCOMPARE(qAlpha(icons[i].pixel(0, 0)), 0);
             for (int j = 0; j < i; ++j)
                 QVERIFY2(icons[i] != icons[j], qPrintable(QStringLiteral("%1 = %2").arg(i).arg(j)));

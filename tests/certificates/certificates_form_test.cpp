@@ -15,6 +15,7 @@
 #include "scene/animated_scene.h"
 #include "scene/door_label.h"
 #include "scene/scene_form.h"
+#include "scene/sprites/drawing_surface.h"
 #include "scene/static_scene.h"
 #include "vocational/certificates/form/certificates_form.h"
 

@@ -169,7 +169,8 @@ void writeContactSheet(const Forge& forge, const QString& what, const QString& p
         title = QStringLiteral("iconos.DXG: the icons beside the list rows");
     } else {
         const auto theme = what.size() == 1 ? themeFor(what.toStdString()) : std::nullopt;
-        if (!theme) throw std::runtime_error("sheet: THEME is F, C, N, A, P, E, common, guide or icons");
+        if (!theme)
+            throw std::runtime_error("sheet: THEME is F, C, N, A, P, E, common, guide or icons");
         const char letter = theme->letter;
         for (const OutputFile& file : forge.themeFiles(letter))
             collect(file, {}, pictures);

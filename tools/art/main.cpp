@@ -1,8 +1,7 @@
 // rumbelo-art: the art forge.
 //   rumbelo-art build ART OUT          render every picture, image list and sound into OUT
-//   rumbelo-art sheet WHAT OUT.png     a contact sheet: a theme letter, "common", "guide", "icons",
-//   or
-//                                      "world-X" (theme X's building put together) or
+//   rumbelo-art sheet WHAT OUT.png     a contact sheet: a theme letter, "common", "guide",
+//                                      "icons", "world-X" (theme X's building put together) or
 //                                      "static-X" (its static scene)
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/program/contrast.h"
 #include "common/qt_text.h"
 #include "program_fixture.h"
 #include "scene/animated_scene.h"
@@ -65,6 +66,7 @@ class CertificatesFormTest : public QObject {
     void leaveSignToAPrintedFamilyAndBackTwiceToTheScene();
     void closingFromTheFamilyListShowsTheScene();
     void theAnimatedScenesLeaveZoneOpensTheFormToo();
+    void everyThemeKeepsTheTitlesTheChosenRowAndTheNameReadable();
 
   private:
     TCertifica* form() const {
@@ -193,6 +195,36 @@ void CertificatesFormTest::theAnimatedScenesLeaveZoneOpensTheFormToo() {
     QTest::mouseClick(form()->BotRetrocederFP, Qt::LeftButton);
     QVERIFY(!form()->isVisible());
     QVERIFY(scene()->isVisible());
+}
+
+Rgb rgbOf(const QColor& c) {
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
+    return contrastRatio(rgbOf(widget->palette().color(text)),
+                         rgbOf(widget->palette().color(ground)));
+}
+
+void CertificatesFormTest::everyThemeKeepsTheTitlesTheChosenRowAndTheNameReadable() {
+    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+        started_.reset();
+        folder_->writeProfile("IES", 0, theme, 0);
+        started_ = startOn(folder_->path());
+        TCertifica* f = form();
+        QVERIFY(f);
+        const QByteArray name(theme);
+        QVERIFY2(contrastOf(f->LabelTit1, QPalette::WindowText, QPalette::Window) >= kBodyContrast,
+                 name);
+        QVERIFY2(
+            contrastOf(f->LabelTitulo, QPalette::WindowText, QPalette::Window) >= kBodyContrast,
+            name);
+        QVERIFY2(contrastOf(f->ListTitFP, QPalette::HighlightedText, QPalette::Highlight) >=
+                     kBodyContrast,
+                 name);
+        QVERIFY2(contrastOf(f->ListFPExpli, QPalette::Text, QPalette::Base) >= kBodyContrast, name);
+    }
 }
 
 QTEST_MAIN(CertificatesFormTest)

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/program/contrast.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
@@ -82,12 +83,6 @@ void setFontOf(QWidget* widget, const QString& family, int pointSize, bool bold 
     font.setPointSize(std::max(1, pointSize));
     font.setBold(bold);
     widget->setFont(font);
-}
-
-// Black on light colours, white on dark ones.
-Rgb contrastingText(Rgb background) {
-    const int luminance = 299 * background.r + 587 * background.g + 114 * background.b;
-    return luminance >= 128000 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
 constexpr Rgb kInk{0, 0, 0};
@@ -200,22 +195,25 @@ void TCertifica::applyColours() {
     for (QWidget* panel :
          std::initializer_list<QWidget*>{ListSelFp, ListTitFP, ListFPExpli, PanelResul, PanelAyuda})
         paint(panel, fixed_colours::kPanel, kInk);
+    // The caption colour where it reads on the door hover colour, else the nearest shade of
+    // it that does: for the titles and for the row under the mouse.
+    const Rgb caption = readableOn(theme.caption, theme.doorHover);
     for (QWidget* list : std::initializer_list<QWidget*>{ListSelFp, ListTitFP, ListFPExpli}) {
-        // The row under the mouse: the door hover colour, its text in the caption colour.
         QPalette palette = list->palette();
         palette.setColor(QPalette::Highlight, toQColor(theme.doorHover));
-        palette.setColor(QPalette::HighlightedText, toQColor(theme.caption));
+        palette.setColor(QPalette::HighlightedText, toQColor(caption));
         list->setPalette(palette);
     }
     for (QWidget* heading :
          std::initializer_list<QWidget*>{PanelSelTit0, PanelSelTit1, PanelSelTit2})
-        paint(heading, theme.doorHover, theme.caption);
+        paint(heading, theme.doorHover, caption);
     for (QLabel* title : {LabelTit1, LabelTit2, LabelTit3}) {
-        paint(title, theme.doorHover, theme.caption);
+        paint(title, theme.doorHover, caption);
         title->setAutoFillBackground(false);
         setFontOf(title, kTimes, 12 + correction, true);
     }
-    paint(LabelTitulo, theme.highlight, contrastingText(theme.highlight));
+    // The certificate's name on the highlight colour: dark on yellow, light on navy.
+    paint(LabelTitulo, theme.highlight, readableOn(kInk, theme.highlight));
     setFontOf(LabelTitulo, kTimes, 13 + correction, true);
     for (QLabel* label : {LabelReq, LabelHor})
         setFontOf(label, kTimes, 11 + correction, true);

@@ -213,7 +213,10 @@ void TCertifica::applyColours() {
         setFontOf(title, kTimes, 12 + correction, true);
     }
     // The certificate's name on the highlight colour: dark on yellow, light on navy.
-    paint(LabelTitulo, theme.highlight, readableOn(kInk, theme.highlight));
+    constexpr Rgb kWhite{255, 255, 255};
+    paint(LabelTitulo, theme.highlight,
+          contrastRatio(kInk, theme.highlight) >= contrastRatio(kWhite, theme.highlight) ? kInk
+                                                                                         : kWhite);
     setFontOf(LabelTitulo, kTimes, 13 + correction, true);
     for (QLabel* label : {LabelReq, LabelHor})
         setFontOf(label, kTimes, 11 + correction, true);

@@ -8,6 +8,7 @@
 #include "common/text/cp1252.h"
 #include "data/certificates/certificates_pass.h"
 #include "data/source.h"
+#include "data/wording.h"
 #include "vocational/certificates/data/certificate_files.h"
 
 namespace rumbelo::data {
@@ -159,6 +160,7 @@ void compileCertificateLines(CompileContext& ctx, const std::map<char, int>& cod
                 : -1;
         if (number < 1 || number > kMaxHours)
             ctx.diag.error(line.pos, "hours are a number from 1 to 999");
+        checkWording(line.field(3), line.pos, ctx.diag);
         if (description.empty() || description.size() > kDescriptionWidth)
             ctx.diag.error(line.pos, "a description holds 1 to 60 characters");
         out.lines.push_back(std::string(1, family) + title);

@@ -11,6 +11,7 @@
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
 #include "scene/scene_form.h"
+#include "vocational/certificates/form/certificates_form.h"
 
 namespace rumbelo {
 
@@ -18,6 +19,7 @@ namespace rumbelo {
 // stops the start-up at the scene's creation.
 void MainBlock::startSharedUnits() {
     pictures_.guide = loadBitmap(path("chica.bmp"));
+    pictures_.ImageListIconos = loadIconList(path(kIconListFile));
     const auto grids = state_->files.read("puntos3");
     if (grids) state_->regions = RegionGrids::fromBytes(*grids);
     if (pictures_.guide.isNull() || !state_->regions) {
@@ -50,7 +52,7 @@ void MainBlock::createForms() {
         {"TForm3", 50, false, {}},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},
-        {"TCertifica", 80, true, {}},
+        {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
         {"Tprofe", 90, true, {}},
         {"TFormCat", 100, true, {}},
     };

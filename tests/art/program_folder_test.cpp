@@ -6,6 +6,7 @@
 
 #include "common/lists/image_list.h"
 #include "common/lists/wave_list.h"
+#include "common/program/shared_pictures.h"
 #include "common/program/themes.h"
 #include "world_facts.h"
 
@@ -354,6 +355,20 @@ class ProgramFolderTest : public QObject {
         }
         const QImage guide = bitmap("chica.bmp");
         QVERIFY(std::abs(guide.width() * 11 - guide.height() * 7) <= 11 * 4);  // printed 7:11
+    }
+
+    // The row icons: seventeen distinct pictures narrow enough for the text 30 pixels in,
+    // drawn on a transparent ground so that any list colour shows round them.
+    void iconListHoldsSeventeenDistinctRowIcons() {
+        const QList<QImage> icons = loadIconList(programFile(kIconListFile));
+        QCOMPARE(icons.size(), kIconCount);
+        for (int i = 0; i < icons.size(); ++i) {
+            QVERIFY2(icons[i].width() <= 30 && icons[i].height() <= 30,
+                     qPrintable(QString::number(i)));
+            QCOMPARE(qAlpha(icons[i].pixel(0, 0)), 0);
+            for (int j = 0; j < i; ++j)
+                QVERIFY2(icons[i] != icons[j], qPrintable(QStringLiteral("%1 = %2").arg(i).arg(j)));
+        }
     }
 
     void soundsArePcmAndShortEnough() {

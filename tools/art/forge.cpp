@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "common/program/shared_pictures.h"
 #include "common/program/themes.h"
 #include "common_list.h"
 #include "guide_girl.h"
@@ -146,6 +147,18 @@ Outputs Forge::sharedPictures() const {
     };
 }
 
+// The list-row icons, one item per meaning in index order, drawn from art/icons/icon-NN.svg.
+Outputs Forge::iconList() const {
+    std::vector<ImageEntry> icons;
+    for (int i = 0; i < kIconCount; ++i) {
+        const QString number = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        const QString source = artDir_ + QStringLiteral("/icons/icon-") + number + ".svg";
+        icons.push_back(
+            {QStringLiteral("icono") + number, {renderSvg(source, kRowIconSize, kRowIconSize)}});
+    }
+    return {{QString::fromLatin1(kIconListFile), encodeImageList(icons, {})}};
+}
+
 Outputs Forge::sounds() const {
     const QString dir = artDir_ + QStringLiteral("/sounds/");
     Outputs out;
@@ -168,6 +181,7 @@ std::vector<std::function<Outputs()>> Forge::jobs() const {
     jobs.push_back([this] { return guideFiles(); });
     jobs.push_back([this] { return torchLists(); });
     jobs.push_back([this] { return sharedPictures(); });
+    jobs.push_back([this] { return iconList(); });
     jobs.push_back([this] { return sounds(); });
     return jobs;
 }

@@ -41,6 +41,7 @@ class Forge {
     Outputs torchLists() const;      // "antorcha.dxg", "antorchaf.dxg"
     Outputs guideFiles() const;      // "chica.bmp", the figure list, the static door list, bubble
     Outputs sharedPictures() const;  // "rotuloa.bmp", "heli.bmp"
+    Outputs iconList() const;        // "iconos.DXG": the icons beside the sections' list rows
     Outputs sounds() const;          // the three wave lists, "tecla.wav", "motor.wav"
 
     // All groups, each a job returning its files.

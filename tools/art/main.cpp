@@ -1,7 +1,7 @@
 // rumbelo-art: the art forge.
 //   rumbelo-art build ART OUT          render every picture, image list and sound into OUT
-//   rumbelo-art sheet WHAT OUT.png     a contact sheet: a theme letter, "common", "guide", or
-//                                      "world-X" (theme X's building put together) or
+//   rumbelo-art sheet WHAT OUT.png     a contact sheet: a theme letter, "common", "guide",
+//                                      "icons", "world-X" (theme X's building put together) or
 //                                      "static-X" (its static scene)
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,9 +14,9 @@
 
 namespace {
 int usage() {
-    std::cerr
-        << "usage: rumbelo-art build ART_DIR OUT_DIR\n"
-           "       rumbelo-art sheet F|C|N|A|P|E|common|guide|world-X|static-X OUT.png [ART_DIR]\n";
+    std::cerr << "usage: rumbelo-art build ART_DIR OUT_DIR\n"
+                 "       rumbelo-art sheet F|C|N|A|P|E|common|guide|icons|world-X|static-X OUT.png "
+                 "[ART_DIR]\n";
     return 2;
 }
 }  // namespace

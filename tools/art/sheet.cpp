@@ -163,9 +163,14 @@ void writeContactSheet(const Forge& forge, const QString& what, const QString& p
         for (const OutputFile& file : forge.sharedPictures())
             collect(file, {}, pictures);
         title = QStringLiteral("Guide girl, static scene door and bubble, shared pictures");
+    } else if (what == QLatin1String("icons")) {
+        for (const OutputFile& file : forge.iconList())
+            collect(file, {}, pictures);
+        title = QStringLiteral("iconos.DXG: the icons beside the list rows");
     } else {
         const auto theme = what.size() == 1 ? themeFor(what.toStdString()) : std::nullopt;
-        if (!theme) throw std::runtime_error("sheet: THEME is F, C, N, A, P, E, common or guide");
+        if (!theme)
+            throw std::runtime_error("sheet: THEME is F, C, N, A, P, E, common, guide or icons");
         const char letter = theme->letter;
         for (const OutputFile& file : forge.themeFiles(letter))
             collect(file, {}, pictures);

@@ -7,7 +7,7 @@
 
 namespace rumbelo::art {
 
-// `what`: a theme letter F, C, N, A, P or E, "common", "guide", "world-X" for theme X's
+// `what`: a theme letter F, C, N, A, P or E, "common", "guide", "icons", "world-X" for theme X's
 // building put together at half size, or "static-X" for its static scene. Throws
 // std::runtime_error.
 void writeContactSheet(const Forge& forge, const QString& what, const QString& pngPath);

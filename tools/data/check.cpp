@@ -5,6 +5,7 @@
 #include "common/data/readers.h"
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
+#include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/fp/fp2_check.h"
 #include "data/fp/fp_check.h"
@@ -26,9 +27,8 @@ void checkTextos(CheckContext& ctx) {
 std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
-        checkTextos,      checkGeography,         checkInterestGroups,
-        checkFpCatalogue, checkMediumFpCatalogue, checkDegrees,
-        checkSecondary,
+        checkTextos,  checkGeography, checkInterestGroups, checkFpCatalogue, checkMediumFpCatalogue,
+        checkDegrees, checkSecondary, checkCertificates,
     };
     for (const auto& check : checks)
         check(ctx);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/geography/geography.h"
 #include "data/secondary/secondary_pass.h"
@@ -41,8 +42,8 @@ const std::map<std::string, int>& KeyRegistry::table(const std::string& name) co
 bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
-        compileTextos, compileGeography, compileGrupos,    compileQuestionnaires,
-        compileFp,     compileDegrees,   compileSecondary, compileCredits,
+        compileTextos,  compileGeography, compileGrupos,  compileQuestionnaires, compileFp,
+        compileDegrees, compileSecondary, compileCredits, compileCertificates,
     };
     for (const auto& pass : passes)
         pass(ctx);

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "common/lists/image_list.h"
+
 namespace rumbelo {
 
 QImage loadBitmap(const QString& fileName) {
@@ -26,6 +28,16 @@ Rgb averageColour(const QImage& picture) {
     const double n = static_cast<double>(rgb.width()) * rgb.height();
     const auto mean = [n](double sum) { return static_cast<std::uint8_t>(sum / n + 0.5); };
     return {mean(r), mean(g), mean(b)};
+}
+
+QList<QImage> loadIconList(const QString& fileName) {
+    ImageList list;
+    if (!list.load(fileName)) return {};
+    QList<QImage> icons;
+    // One item per icon, in file order.
+    for (const ImageItem& item : list.items())
+        icons.append(item.frame(0));
+    return icons;
 }
 
 }  // namespace rumbelo

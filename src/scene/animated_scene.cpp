@@ -37,8 +37,6 @@ void AnimatedScene::build(const QString& title) {
     if (!pictures_.load(program_.path(std::string(kCommonSpriteList)),
                         program_.path(theme.sceneList), program_.path(theme.torchList)))
         throw std::runtime_error(pictures_.errorString().toStdString());
-    // The first frame needs many of these pictures; they decode while the other forms are made.
-    pictures_.decodeAhead();
     if (!waves_.load(program_.path(theme.waveList)))
         throw std::runtime_error(waves_.errorString().toStdString());
 
@@ -58,6 +56,8 @@ void AnimatedScene::build(const QString& title) {
     connect(surface_, &DrawingSurface::doubleClicked, this, &AnimatedScene::surfaceDoubleClicked);
 
     world_ = std::make_unique<AnimatedWorld>(pictures_, state.texts, theme.letter, speed);
+    // The pictures of the first frame decode while the other forms are made.
+    pictures_.decodeAhead(firstFrameSprites(world_->engine(), 800, 600));
     texts_ = std::make_unique<SceneTextPainter>(
         signTexts(state.texts), title, toQt(state.schoolName),
         SceneTextStyle{toQColor(theme.colours.highlight), toQColor(theme.colours.title),

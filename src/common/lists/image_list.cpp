@@ -74,22 +74,11 @@ const QImage& ImageItem::frame(int i) const {
     return frames_[wrapped];
 }
 
-ImageList::~ImageList() {
-    stopDecoding();
-}
-
-void ImageList::stopDecoding() {
-    if (!decoder_.joinable()) return;
-    decoder_.request_stop();
-    decoder_.join();
-}
-
-void ImageList::decodeAhead() {
-    stopDecoding();
-    decoder_ = std::jthread([this](std::stop_token stop) {
-        for (const ImageItem& item : items_) {
+void AheadDecoder::start(std::vector<const ImageItem*> items) {
+    thread_ = std::jthread([items = std::move(items)](std::stop_token stop) {
+        for (const ImageItem* item : items) {
             if (stop.stop_requested()) return;
-            item.decodeOnce();
+            item->decodeOnce();
         }
     });
 }
@@ -97,7 +86,6 @@ void ImageList::decodeAhead() {
 bool ImageList::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        stopDecoding();
         origin_ = path;
         error_ = QStringLiteral("%1: cannot be opened").arg(path);
         items_.clear();
@@ -109,7 +97,6 @@ bool ImageList::load(const QString& path) {
 }
 
 bool ImageList::loadFromBytes(const QByteArray& bytes, const QString& origin) {
-    stopDecoding();
     origin_ = origin;
     error_.clear();
     items_.clear();

@@ -47,14 +47,19 @@ class ImageItem {
     std::unique_ptr<std::once_flag> decoding_ = std::make_unique<std::once_flag>();
 };
 
+// Decodes items on a thread of its own, in the order given, while the program goes on;
+// an item the program asks for first is decoded by the asking thread. Destroying the
+// decoder stops it after the item in hand: it must go before the lists it reads.
+class AheadDecoder {
+  public:
+    void start(std::vector<const ImageItem*> items);
+
+  private:
+    std::jthread thread_;
+};
+
 class ImageList {
   public:
-    ImageList() = default;
-    ImageList(const ImageList&) = delete;
-    ImageList& operator=(const ImageList&) = delete;
-    // Waits for a decoding ahead to stop.
-    ~ImageList();
-
     // Reads the whole file; false (and errorString()) when it is missing or damaged.
     bool load(const QString& path);
     // The same from bytes already read; `origin` names them in messages.
@@ -68,20 +73,12 @@ class ImageList {
     const ImageItem* find(QStringView name) const;
     bool contains(QStringView name) const { return find(name) != nullptr; }
 
-    // Decodes every item, in file order, on a thread of its own; the items the program asks
-    // for meanwhile are decoded by the asking thread if the decoder has not reached them.
-    // Loading the list again or destroying it stops the decoder first.
-    void decodeAhead();
-
     // Every item in file order (for contact sheets and checks).
     const std::vector<ImageItem>& items() const { return items_; }
     // The colour table (empty when the list has none); the common list carries 256 colours.
     const QList<QRgb>& colourTable() const { return colours_; }
 
   private:
-    void stopDecoding();
-
-    std::jthread decoder_;
     QString origin_;
     QString error_;
     std::vector<ImageItem> items_;

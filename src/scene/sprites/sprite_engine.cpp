@@ -38,4 +38,15 @@ void SpriteEngine::draw(SpriteCanvas& canvas) {
     }
 }
 
+std::vector<Sprite*> firstFrameSprites(const SpriteEngine& engine, int width, int height) {
+    std::vector<Sprite*> shown;
+    for (Sprite* sprite : engine.drawList()) {
+        if (!sprite->visible) continue;
+        const double sx = sprite->x + engine.cameraX, sy = sprite->y + engine.cameraY;
+        if (sx < width && sy < height && sx + sprite->width > 0 && sy + sprite->height > 0)
+            shown.push_back(sprite);
+    }
+    return shown;
+}
+
 }  // namespace rumbelo

@@ -53,4 +53,7 @@ class SpriteEngine {
     std::vector<Sprite*> drawList_;
 };
 
+// The visible sprites of the draw list that a width x height surface shows at the camera.
+std::vector<Sprite*> firstFrameSprites(const SpriteEngine& engine, int width, int height);
+
 }  // namespace rumbelo

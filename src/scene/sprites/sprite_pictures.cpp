@@ -1,5 +1,7 @@
 #include "scene/sprites/sprite_pictures.h"
 
+#include <algorithm>
+
 namespace rumbelo {
 
 bool SpritePictures::load(const QString& common, const QString& theme, const QString& torch) {
@@ -13,9 +15,15 @@ bool SpritePictures::load(const QString& common, const QString& theme, const QSt
     return true;
 }
 
-void SpritePictures::decodeAhead() {
-    for (ImageList& list : lists_)
-        list.decodeAhead();
+void SpritePictures::decodeAhead(const std::vector<Sprite*>& sprites) {
+    std::vector<const ImageItem*> items;
+    for (const Sprite* sprite : sprites)
+        if (sprite->image().valid()) {
+            const ImageItem* picture = &item(sprite->image());
+            if (std::find(items.begin(), items.end(), picture) == items.end())
+                items.push_back(picture);
+        }
+    decoder_.start(std::move(items));
 }
 
 SpriteImage SpritePictures::image(SpriteList which, std::string_view name) const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/lists/image_list.h"
+#include "scene/sprites/sprite.h"
 #include "scene/sprites/sprite_image.h"
 
 namespace rumbelo {
@@ -17,8 +18,8 @@ class SpritePictures : public SpriteImages {
     // Loads the common, theme and torch lists; false and errorString() when one fails.
     bool load(const QString& common, const QString& theme, const QString& torch);
     const QString& errorString() const { return error_; }
-    // Decodes the three lists on threads of their own while the program starts.
-    void decodeAhead();
+    // Decodes, on a thread of its own, the pictures of these sprites (the first frame's).
+    void decodeAhead(const std::vector<Sprite*>& sprites);
 
     SpriteImage image(SpriteList list, std::string_view name) const override;
     const ImageItem& item(const SpriteImage& image) const { return *items_[image.id]; }
@@ -30,6 +31,7 @@ class SpritePictures : public SpriteImages {
     // Handles are handed out on first lookup.
     mutable std::vector<const ImageItem*> items_;
     mutable QHash<const ImageItem*, int> ids_;
+    AheadDecoder decoder_;  // last: it stops before the lists go
 };
 
 }  // namespace rumbelo

@@ -14,5 +14,9 @@ std::string fromQt(const QString& text);
 inline QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
+inline Rgb toRgb(const QColor& c) {
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
 
 }  // namespace rumbelo

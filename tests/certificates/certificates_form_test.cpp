@@ -197,14 +197,9 @@ void CertificatesFormTest::theAnimatedScenesLeaveZoneOpensTheFormToo() {
     QVERIFY(scene()->isVisible());
 }
 
-Rgb rgbOf(const QColor& c) {
-    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-               static_cast<std::uint8_t>(c.blue())};
-}
-
 double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
-    return contrastRatio(rgbOf(widget->palette().color(text)),
-                         rgbOf(widget->palette().color(ground)));
+    return contrastRatio(toRgb(widget->palette().color(text)),
+                         toRgb(widget->palette().color(ground)));
 }
 
 void CertificatesFormTest::everyThemeKeepsTheTitlesTheChosenRowAndTheNameReadable() {

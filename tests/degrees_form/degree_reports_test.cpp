@@ -13,10 +13,6 @@ using rumbelo::testing::CraftedCatalogue;
 
 namespace {
 
-std::string blanks(std::size_t n) {
-    return std::string(n, ' ');
-}
-
 PlaceList twoUniversities() {
     PlaceList places;
     places.names.set(0, "LUGAR");
@@ -38,12 +34,12 @@ TEST(DegreeReports, AUniversityListsEveryDegreeTaughtThereWithItsMarkUnderSixBol
         universityDegreesReport(catalog, places, 2, "IES Sur   ", crafted.texts());
     EXPECT_EQ(report.bold, 6);
     ASSERT_EQ(report.lines.size(), 8u);
-    EXPECT_EQ(report.lines[0], blanks(4) + "IES Sur");
-    EXPECT_EQ(report.lines[2], blanks(4) + "t289: Universidad de Sevilla");
-    EXPECT_EQ(report.lines[3], blanks(4) + std::string(45, '_'));
-    EXPECT_EQ(report.lines[5], blanks(4) + "t48" + blanks(16) + "t296");
-    EXPECT_EQ(report.lines[6], blanks(4) + cut(padTo(catalog.name(1), 40), 40) + formatMark(65));
-    EXPECT_EQ(report.lines[7].substr(0, 4 + 8), blanks(4) + "Medicina");
+    EXPECT_EQ(report.lines[0], spaces(4) + "IES Sur");
+    EXPECT_EQ(report.lines[2], spaces(4) + "t289: Universidad de Sevilla");
+    EXPECT_EQ(report.lines[3], spaces(4) + std::string(45, '_'));
+    EXPECT_EQ(report.lines[5], spaces(4) + "t48" + spaces(16) + "t296");
+    EXPECT_EQ(report.lines[6], spaces(4) + cut(padTo(catalog.name(1), 40), 40) + formatMark(65));
+    EXPECT_EQ(report.lines[7].substr(0, 4 + 8), spaces(4) + "Medicina");
     for (const auto& line : report.lines)
         EXPECT_LE(line.size(), ReportTable::kWidth);
 }
@@ -58,7 +54,7 @@ TEST(DegreeReports, TheDegreeReportHasFiveBoldSectionsAndTheLastOpensWithText295
     const int n = degreeReport(catalog, twoUniversities(), j, crafted.texts(), report, bold);
     EXPECT_EQ(report.title(), cut("t290: " + catalog.name(j), ReportTable::kWidth));
     ASSERT_EQ(bold.count(), 5);
-    const std::vector<std::string> headings{"LUGAR" + blanks(21) + "t296", "t277", "t278", "t312",
+    const std::vector<std::string> headings{"LUGAR" + spaces(21) + "t296", "t277", "t278", "t312",
                                             "t295"};
     for (int k = 1; k <= 5; ++k) {
         const int at = bold.slot(k);

@@ -23,11 +23,6 @@ using namespace rumbelo::testing;
 
 namespace {
 
-Rgb rgbOf(const QColor& c) {
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
-}
-
 // A brush's colour; the mean of the stops for a gradient (the skins' buttons).
 Rgb colourOf(const QBrush& brush) {
     if (const QGradient* gradient = brush.gradient()) {
@@ -39,7 +34,7 @@ Rgb colourOf(const QBrush& brush) {
         return {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n),
                 static_cast<std::uint8_t>(b / n)};
     }
-    return rgbOf(brush.color());
+    return toRgb(brush.color());
 }
 
 bool isLarge(const QFont& font) {
@@ -50,7 +45,7 @@ bool isLarge(const QFont& font) {
 // or the floor tile the faces are covered with.
 Rgb groundOf(const QWidget* widget, Rgb floor) {
     for (const QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
-        if (w->autoFillBackground()) return rgbOf(w->palette().color(w->backgroundRole()));
+        if (w->autoFillBackground()) return toRgb(w->palette().color(w->backgroundRole()));
         if (w->objectName() == QLatin1String("PanelSel")) break;
     }
     return floor;
@@ -74,17 +69,17 @@ QStringList unreadable(QWidget* root, Rgb floor) {
         const QPalette& p = w->palette();
         if (auto* view = qobject_cast<QListWidget*>(w)) {
             for (int i = 0; i < std::min(view->count(), 3); ++i)
-                check(w, view->item(i)->text(), rgbOf(p.color(QPalette::Text)),
-                      rgbOf(p.color(QPalette::Base)));
+                check(w, view->item(i)->text(), toRgb(p.color(QPalette::Text)),
+                      toRgb(p.color(QPalette::Base)));
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            check(w, label->text(), rgbOf(p.color(QPalette::WindowText)), groundOf(w, floor));
+            check(w, label->text(), toRgb(p.color(QPalette::WindowText)), groundOf(w, floor));
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             const QString shown =
                 combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
-            check(w, shown, rgbOf(p.color(QPalette::ButtonText)),
+            check(w, shown, toRgb(p.color(QPalette::ButtonText)),
                   colourOf(p.brush(QPalette::Button)));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            check(w, button->text(), rgbOf(p.color(QPalette::ButtonText)),
+            check(w, button->text(), toRgb(p.color(QPalette::ButtonText)),
                   colourOf(p.brush(QPalette::Button)));
         }
     }
@@ -131,7 +126,7 @@ void ReadabilityTest::everyTextOfTheDegreesFormReadsInEveryTheme() {
     const QRect open(entries->window()->mapToGlobal(QPoint(0, 0)), entries->window()->size());
     QVERIFY2(window.contains(open), "the open list runs out of the window");
     const QPalette& p = entries->palette();
-    if (contrastRatio(rgbOf(p.color(QPalette::Text)), rgbOf(p.color(QPalette::Base))) <
+    if (contrastRatio(toRgb(p.color(QPalette::Text)), toRgb(p.color(QPalette::Base))) <
         kBodyContrast)
         failures << QStringLiteral("open filter list");
     filter->hidePopup();

@@ -14,12 +14,13 @@ namespace {
 constexpr int kLeft = -1420, kTop = -1560, kRight = 1820, kBottom = 520;
 constexpr int kSurfaceHeight = 600;
 
-void readList(const Outputs& files, const QString& name, ImageList& list) {
+ImageList readList(const Outputs& files, const QString& name) {
     for (const OutputFile& file : files) {
         if (file.name != name) continue;
+        ImageList list;
         if (!list.loadFromBytes(file.bytes, name))
             throw std::runtime_error(list.errorString().toStdString());
-        return;
+        return list;
     }
     throw std::runtime_error("preview: no " + name.toStdString());
 }
@@ -33,12 +34,11 @@ struct Placed {
 
 QImage worldPreview(const Forge& forge, char letter, double scale) {
     const Theme theme = *themeFor(std::string(1, letter));
-    ImageList scene;
-    readList(forge.themeFiles(letter), QString::fromStdString(theme.sceneList), scene);
-    ImageList common;
-    readList(forge.commonList(), QString::fromStdString(std::string(kCommonSpriteList)), common);
-    ImageList torches;
-    readList(forge.torchLists(), QString::fromStdString(theme.torchList), torches);
+    const ImageList scene =
+        readList(forge.themeFiles(letter), QString::fromStdString(theme.sceneList));
+    const ImageList common =
+        readList(forge.commonList(), QString::fromStdString(std::string(kCommonSpriteList)));
+    const ImageList torches = readList(forge.torchLists(), QString::fromStdString(theme.torchList));
 
     // Draw order: by layer; inside a layer a sprite that entered later lies under the others.
     // Layer 0 keeps the creation order; the other layers are entered in the table's order.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/print/report_heading.h"
 #include "common/text/fixed_text.h"
 
 namespace rumbelo {
@@ -50,7 +51,7 @@ std::vector<PlainLine> plainPrintoutLines(const std::vector<std::string>& lines,
 
 bool PrintPlain(PageCanvas& canvas, const std::vector<std::string>& lines, int bold) {
     if (!canvas.beginDocument(PageOrientation::Portrait)) return false;
-    canvas.setFont("Courier New", 12, false);
+    canvas.setFont(kFixedPitchFont, 12, false);
     const int lineHeight = std::max(1, canvas.lineHeight());
     const int perPage = canvas.metrics().height / lineHeight;
     int page = 1, row = 0;
@@ -63,7 +64,7 @@ bool PrintPlain(PageCanvas& canvas, const std::vector<std::string>& lines, int b
             page = line.page;
             row = 0;
         }
-        canvas.setFont("Courier New", 12, line.bold);
+        canvas.setFont(kFixedPitchFont, 12, line.bold);
         if (!line.text.empty())
             canvas.text({0, row * lineHeight}, line.text, TextBackground::Transparent);
         ++row;

@@ -5,6 +5,7 @@
 #include "common/data/readers.h"
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
+#include "data/catalogue/catalogue_pass.h"
 #include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/fp/fp2_check.h"

@@ -114,7 +114,7 @@ Output readProgrammes(CompileContext& ctx) {
             if (!fp::isSpreadClass(programme.spread))
                 ctx.diag.error(line.pos, "unknown spread \"" + programme.spread +
                                              "\" (general, amplia, media, escasa, solo)");
-            addLine(line, letter, " " + line.field(2), out, ctx.diag);
+            addLine(line, letter, line.field(2), out, ctx.diag);
             programme.number = static_cast<int>(out.lines.size());
             ctx.keys.add("fpip", programme.key, programme.number, line.pos, ctx.diag);
             out.programmes.push_back(programme);

@@ -34,7 +34,7 @@ QString detailHtml(const std::vector<DetailLine>& lines, int correction) {
     for (const auto& line : lines) {
         const QString text = toQt(TrimRight(line.text)).toHtmlEscaped();
         html += QStringLiteral(
-                    "<p style=\"margin:0; white-space:pre; color:%1; font-size:%2pt%3\">%4</p>")
+                    "<p style=\"margin:0; white-space:pre-wrap; color:%1; font-size:%2pt%3\">%4</p>")
                     .arg(line.heading ? QStringLiteral("#006400") : QStringLiteral("#000000"))
                     .arg((line.heading ? kHeadingPoints : kLinePoints) + correction)
                     .arg(line.heading ? QStringLiteral("; font-weight:bold") : QString())

@@ -77,7 +77,8 @@ void CatalogueFormTest::cleanup() {
 void CatalogueFormTest::openFromTheDoor() {
     QVERIFY(scene()->isVisible());
     QTest::mouseClick(scene()->staticScene()->LabelCat, Qt::LeftButton);
-    QVERIFY(form()->isVisible());
+    // The door opens in a few ticks, then the form shows.
+    QTRY_VERIFY_WITH_TIMEOUT(form()->isVisible(), 5000);
     QVERIFY(!scene()->isVisible());
 }
 
@@ -101,7 +102,7 @@ void CatalogueFormTest::doorToAFamilysFiveLevelsDetailsAndBothPrints() {
     QCOMPARE(f->LabelFami->text(), toQt(started_->program->texts().trimmed(575)));
     QCOMPARE(f->ListCat[1]->geometry(), QRect(512, 160, 241, 89));
     // The help label slides in from 300 and stops at 100 or less.
-    QCOMPARE(f->LabelAyu0->x(), 300);
+    QVERIFY(f->LabelAyu0->x() <= 300 && f->LabelAyu0->x() > 100);
     QTRY_VERIFY_WITH_TIMEOUT(f->LabelAyu0->x() <= 100, 5000);
     QVERIFY(f->LabelAyu0->x() > 96);
 

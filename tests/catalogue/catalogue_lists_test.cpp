@@ -152,6 +152,17 @@ TEST(CataloguePrints, ShortAndDetailedPrintsOfTourism) {
     EXPECT_EQ(detailed.table[4], TrimRight(levels.of(kDegrees)[0].text));
     EXPECT_TRUE(detailed.bold.contains(4));
     EXPECT_EQ(detailed.table[5], "    " + TrimRight(l.texts[277]));
+    // Indented lines keep every word: what passes the 60 columns goes on the next line.
+    std::string body;
+    for (int k = 1; k <= detailed.lastLine; ++k)
+        body += " " + colsFrom(detailed.table[k], 5);
+    bool wrapped = false;
+    for (const int n : l.fp.accessRequirements(levels.of(kHigherFp)[0].row)) {
+        const std::string requirement = TrimRight(l.fp.requirements[n]);
+        wrapped = wrapped || requirement.size() > 56;
+        EXPECT_NE(body.find(requirement), std::string::npos) << requirement;
+    }
+    EXPECT_TRUE(wrapped) << "no requirement needs the wrap";
 }
 
 }  // namespace

@@ -26,8 +26,19 @@ class Writer {
         else
             print_.bold.add(print_.lastLine);
     }
-    void indented(const std::string& text, bool bold = false) {
-        line(kIndent + TrimRight(text), bold);
+    // The indent would push the end of a full-width line past the report's 60 columns: the
+    // words that do not fit go on a line of their own, indented the same.
+    void indented(const std::string& text) {
+        std::string rest = TrimRight(text);
+        const std::size_t room = ReportTable::kWidth - std::string(kIndent).size();
+        while (rest.size() > room) {
+            std::size_t cut = rest.rfind(' ', room);
+            if (cut == std::string::npos || cut == 0) cut = room;
+            line(kIndent + rest.substr(0, cut));
+            const std::size_t next = rest.find_first_not_of(' ', cut);
+            rest = next == std::string::npos ? std::string() : rest.substr(next);
+        }
+        line(kIndent + rest);
     }
 
   private:

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "common/dialog/aviso.h"
+#include "common/program/contrast.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
 #include "program_fixture.h"
@@ -48,6 +49,7 @@ class CatalogueFormTest : public QObject {
     void cleanup();
     void doorToAFamilysFiveLevelsDetailsAndBothPrints();
     void closingTheWindowShowsTheScene();
+    void everyThemeKeepsTheLabelsReadable();
 
   private:
     TFormCat* form() const {
@@ -161,6 +163,25 @@ void CatalogueFormTest::closingTheWindowShowsTheScene() {
     QVERIFY(!form()->isVisible());
     QVERIFY(!form()->ListSel->isVisible());
     QVERIFY(scene()->isVisible());
+}
+
+void CatalogueFormTest::everyThemeKeepsTheLabelsReadable() {
+    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+        started_.reset();
+        folder_->writeProfile("IES", 0, theme, 0);
+        started_ = startOn(folder_->path());
+        TFormCat* f = form();
+        QVERIFY(f);
+        std::vector<QWidget*> labels(f->Label.begin(), f->Label.end());
+        labels.insert(labels.end(), {f->LabelFami, f->LabelAyu0});
+        for (QWidget* label : labels) {
+            const QPalette palette = label->palette();
+            const double ratio = contrastRatio(toRgb(palette.color(QPalette::WindowText)),
+                                               toRgb(palette.color(QPalette::Window)));
+            QVERIFY2(ratio >= kBodyContrast,
+                     qPrintable(QString::fromLatin1(theme) + " " + label->objectName()));
+        }
+    }
 }
 
 QTEST_MAIN(CatalogueFormTest)

@@ -98,8 +98,9 @@ void QuestionnaireFace::buildLists() {
     }
     ListResul = makeList(PanelListCon, "ListResul", lists);
     ListResul->setCursor(Qt::PointingHandCursor);
-    ListResul->viewport()->setMouseTracking(true);
-    ListResul->viewport()->installEventFilter(this);
+    resultsArea_ = ListResul->viewport();
+    resultsArea_->setMouseTracking(true);
+    resultsArea_->installEventFilter(this);
     // A group's studies open over the results, a little inset so that they read as on top.
     ListCarreras = makeList(PanelListCon, "ListCarreras", lists.adjusted(14, 18, -6, -6));
     ListCarreras->setSelectionMode(QAbstractItemView::NoSelection);
@@ -207,11 +208,11 @@ bool QuestionnaireFace::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == ListResul->viewport() && type == QEvent::MouseMove) {
+    if (watched == resultsArea_ && type == QEvent::MouseMove) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         pointerOverResults(at.y(), at.x());
     }
-    if (watched == PanelListCon) {
+    if (watched == PanelListCon && ListCarreras) {
         if (type == QEvent::MouseMove) LabelAviso->hide();
         if (type == QEvent::MouseButtonPress) ListCarreras->hide();
     }

@@ -44,21 +44,21 @@ class QuestionnaireFace : public QObject, public DegreesFormFace {
     void backClicked() override {}
     void printClicked() override {}
 
-    QPushButton* Menucua;
-    QPushButton* MenuGus;
-    QPushButton* MenuMedia;
-    QFrame* PanelListCon;
-    QListWidget* ListCua;
-    QListWidget* Listint;
-    QLabel* PanelResCon;
-    QListWidget* ListResul;
-    QListWidget* ListCarreras;
-    QPushButton* VerResul;
-    QPushButton* revisa;
-    QPushButton* acabarCua;
-    QPushButton* ImpResul;
-    QPushButton* grabar;
-    QLabel* LabelAviso;
+    QPushButton* Menucua = nullptr;
+    QPushButton* MenuGus = nullptr;
+    QPushButton* MenuMedia = nullptr;
+    QFrame* PanelListCon = nullptr;
+    QListWidget* ListCua = nullptr;
+    QListWidget* Listint = nullptr;
+    QLabel* PanelResCon = nullptr;
+    QListWidget* ListResul = nullptr;
+    QListWidget* ListCarreras = nullptr;
+    QPushButton* VerResul = nullptr;
+    QPushButton* revisa = nullptr;
+    QPushButton* acabarCua = nullptr;
+    QPushButton* ImpResul = nullptr;
+    QPushButton* grabar = nullptr;
+    QLabel* LabelAviso = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +93,7 @@ class QuestionnaireFace : public QObject, public DegreesFormFace {
     TForm1& form_;
     Program& program_;
     std::unique_ptr<degrees::QuestionnaireSession> session_;
+    QWidget* resultsArea_ = nullptr;  // ListResul's viewport, where the pointer is followed
 };
 
 }  // namespace rumbelo

@@ -77,7 +77,6 @@ void QuestionnaireFace::buildLists() {
     PanelListCon->setGeometry(kListPanel);
     PanelListCon->setMouseTracking(true);
     PanelListCon->installEventFilter(this);
-    PanelListCon->show();
 
     PanelResCon = makeLabel(PanelListCon, "PanelResCon");
     PanelResCon->setGeometry(0, 0, kListPanel.width(), kTitleHeight);
@@ -212,6 +211,7 @@ bool QuestionnaireFace::eventFilter(QObject* watched, QEvent* event) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         pointerOverResults(at.y(), at.x());
     }
+    if (watched == resultsArea_ && type == QEvent::Leave) LabelAviso->hide();
     if (watched == PanelListCon && ListCarreras) {
         if (type == QEvent::MouseMove) LabelAviso->hide();
         if (type == QEvent::MouseButtonPress) ListCarreras->hide();

@@ -69,6 +69,8 @@ void QuestionnaireFace::enter() {
 }
 
 void QuestionnaireFace::showMenuButtons() {
+    // The menu alone: the empty list panel would only stand there as a block of colour.
+    PanelListCon->hide();
     for (QPushButton* button : {Menucua, MenuGus, MenuMedia, form_.MenuRetroCon})
         button->show();
 }
@@ -84,6 +86,7 @@ void QuestionnaireFace::openQuestionnaire(Questionnaire q) {
         other->hide();
     revisa->hide();
     VerResul->show();
+    PanelListCon->show();
     QListWidget* list = listOf(q);
     listOf(qualities ? Questionnaire::Interests : Questionnaire::Qualities)->hide();
     list->show();
@@ -158,6 +161,7 @@ void QuestionnaireFace::MenuMediaClick() {
     ImpResul->show();
     grabar->setText(toQt(program_.texts().trimmed(330)));
     grabar->show();
+    PanelListCon->show();
     const ResultView& view = session_->showAverages(program_.texts());
     helpHere(8);
     showView(view);
@@ -167,6 +171,7 @@ void QuestionnaireFace::ListResulClick(int row) {
     const int g = session_->groupOnRow(row);
     if (g == 0) return;
     helpHere(7);
+    LabelAviso->hide();
     const auto& data = form_.data();
     fillList(ListCarreras,
              groupStudiesRows(data.degrees, data.fp, data.interest.groups, g, program_.texts()));
@@ -176,6 +181,7 @@ void QuestionnaireFace::ListResulClick(int row) {
 }
 
 void QuestionnaireFace::pointerOverResults(int y, int x) {
+    if (ListCarreras->isVisible()) return;  // the group's studies cover the results
     // The note stands just under the pointer, within the window.
     const QPoint list = ListResul->mapTo(form_.Panelcon, QPoint(0, 0));
     const int left = std::min(list.x() + x + 12, 800 - LabelAviso->width() - 4);

@@ -2,11 +2,11 @@
 // buttons' hints and the school name's size on the opening screen.
 #include <gtest/gtest.h>
 
-#include "degrees/browser/form_texts.h"
 #include "itineraries/crafted_itinerary_data.h"
 #include "secondary/itineraries/itinerary_buttons.h"
 #include "secondary/itineraries/itinerary_drawing.h"
 #include "secondary/itineraries/itinerary_mode.h"
+#include "secondary/questionnaire/section_texts.h"
 
 namespace rumbelo::secondary {
 namespace {
@@ -118,12 +118,12 @@ TEST(ButtonTableTest, ButtonsSitApartInsideTheForm) {
 }
 
 TEST(SchoolNameTest, LongerNamesGetSmallerType) {
-    EXPECT_EQ(degrees::schoolNameFontSize(25), 18);
-    EXPECT_EQ(degrees::schoolNameFontSize(26), 16);
-    EXPECT_EQ(degrees::schoolNameFontSize(35), 16);
-    EXPECT_EQ(degrees::schoolNameFontSize(36), 14);
-    EXPECT_EQ(degrees::schoolNameFontSize(45), 14);
-    EXPECT_EQ(degrees::schoolNameFontSize(46), 10);
+    EXPECT_EQ(schoolNameFontSize(25), 18);
+    EXPECT_EQ(schoolNameFontSize(26), 16);
+    EXPECT_EQ(schoolNameFontSize(35), 16);
+    EXPECT_EQ(schoolNameFontSize(36), 14);
+    EXPECT_EQ(schoolNameFontSize(45), 14);
+    EXPECT_EQ(schoolNameFontSize(46), 10);
 }
 
 }  // namespace

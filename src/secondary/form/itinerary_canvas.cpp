@@ -51,6 +51,11 @@ void ItineraryCanvas::mousePressEvent(QMouseEvent* event) {
     emit pressed();
 }
 
+// A quick second click is a click too: the pupil means the next step.
+void ItineraryCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
 void ItineraryCanvas::paintEvent(QPaintEvent*) {
     textBoxes_.clear();
     if (last_ < 0) return;
@@ -83,6 +88,14 @@ void ItineraryCanvas::paintStep(QPainter& p, const DrawingStep& step) {
         p.drawRoundedRect(r, 5, 5);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
+    // The boxes first, the letters after, so that no box covers a neighbour's letters.
+    struct Placed {
+        QRect box;
+        QFont font;
+        QString text;
+        QColor colour;
+    };
+    QList<Placed> placed;
     for (const DiagramText& text : step.texts) {
         const QFont font = styleFont(text.style, correction_);
         const QFontMetrics metrics(font);
@@ -92,14 +105,17 @@ void ItineraryCanvas::paintStep(QPainter& p, const DrawingStep& step) {
             text.centreX > 0 ? text.centreX - width / 2 : secondary::gridLeft(text.col);
         const QRect box(left, secondary::gridTop(text.row) + text.dy, width, metrics.height());
         textBoxes_.append(box);
+        placed.append({box, font, s, styleColour(text.style)});
         // Texts off a plate stand on the list colour, even where no panel lies beneath.
         bool onPlate = false;
         for (const NamePlate& plate : step.plates)
             onPlate = onPlate || toRect(plate.rect).contains(box.center());
         if (!onPlate) p.fillRect(box, list);
-        p.setFont(font);
-        p.setPen(styleColour(text.style));
-        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+    }
+    for (const Placed& text : placed) {
+        p.setFont(text.font);
+        p.setPen(text.colour);
+        p.drawText(text.box, Qt::AlignLeft | Qt::AlignTop, text.text);
     }
 }
 

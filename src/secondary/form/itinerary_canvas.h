@@ -12,8 +12,8 @@ namespace rumbelo {
 class ItineraryCanvas : public QWidget {
     Q_OBJECT
   public:
-    // The surface covers the form right of the help column.
-    static constexpr QRect kArea{200, 0, 600, 600};
+    // The surface covers the form right of the menu and the help panel.
+    static constexpr QRect kArea{206, 0, 594, 600};
     ItineraryCanvas(const InterfaceTexts& texts, int largeFontsCorrection, QWidget* form);
 
     // Paints steps 0..last (kWholeDiagram: everything); -1 paints nothing.
@@ -28,6 +28,7 @@ class ItineraryCanvas : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     void paintStep(QPainter& p, const secondary::DrawingStep& step);

@@ -21,7 +21,7 @@ using namespace secondary;
 namespace {
 
 // The game button stands right of the diagram, where no route runs.
-constexpr QRect kGameButton{664, 40, 126, 58};
+constexpr QRect kGameButton{660, 40, 116, 58};
 
 // A caption too long for one line breaks at the blank nearest its middle.
 QString twoLines(const QString& text) {
@@ -129,8 +129,7 @@ void ItineraryFace::watchPresses(QWidget* widget) {
 }
 
 void ItineraryFace::startHelp(int set) {
-    if (const auto lines = itineraryHelpLines(set, program_.texts()))
-        host_.startItineraryHelp(*lines);
+    if (const auto lines = itineraryHelpSet(set)) host_.startItineraryHelp(*lines);
 }
 
 void ItineraryFace::BotItinerariosClick() {
@@ -152,7 +151,10 @@ void ItineraryFace::advance() {
 void ItineraryFace::step(const Advance& advance) {
     if (advance.helpSet != 0 && !advance.showButtons) startHelp(advance.helpSet);
     if (advance.drawn >= 0) canvas->showUpTo(advance.drawn);
-    if (advance.drawn == kLastDrawingStep && !program_.state().staticScene) BotBachEsp->show();
+    if (advance.drawn == kLastDrawingStep && !program_.state().staticScene) {
+        BotBachEsp->show();
+        BotBachEsp->raise();
+    }
     if (advance.showButtons) showButtons();
 }
 
@@ -241,9 +243,11 @@ void ItineraryFace::leave() {
 }
 
 bool ItineraryFace::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && active()) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && active()) {
         advance();
-        return watched != &form_ ? false : true;
+        return true;  // taken here, so that it does not reach the form a second time
     }
     if (event->type() == QEvent::KeyPress && watched == &form_) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -137,7 +137,9 @@ void ItineraryFace::botContextualClick() {
     }
     // The other section opens over this one, whose list stays open underneath.
     auto* section = dynamic_cast<OpenedFromSecondary*>(program_.form(handoverForm(action.kind)));
-    if (section != nullptr) section->enterFromSecondary();
+    if (section == nullptr) return;
+    if (action.kind == MoreInformation::IntermediateFp) host_.handingOverToIntermediateFp();
+    section->enterFromSecondary();
 }
 
 void ItineraryFace::printItinerary(int p) {

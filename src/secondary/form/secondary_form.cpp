@@ -13,6 +13,7 @@
 #include "common/guide/guide_panel.h"
 #include "common/program/program.h"
 #include "common/widgets/tiled_picture.h"
+#include "secondary/form/itinerary_face.h"
 #include "secondary/questionnaire/eso_questionnaire.h"
 #include "secondary/questionnaire/section_texts.h"
 
@@ -72,6 +73,7 @@ void TForm2::BotItinerariosClick() {
 }
 
 void TForm2::BitAcabarLogseClick() {
+    if (itineraryFace_ != nullptr) itineraryFace_->leave();
     leaveSection();
 }
 

@@ -22,6 +22,7 @@ class QTableWidget;
 namespace rumbelo {
 
 class GuidePanel;
+class ItineraryFace;
 class Program;
 class TiledPicture;
 
@@ -48,6 +49,8 @@ class TForm2 : public QWidget, public SceneDoorEntry {
     // The itinerary diagrams (the second mode): entered by `BotItinerarios` and door 4.
     void enterItineraries();
     bool itinerariesBuilt() const;
+    // The diagrams' face, made on first entry (nullptr before).
+    ItineraryFace* itineraries() const { return itineraryFace_; }
 
     // The opening screen.
     QFrame* PanelPrincipal;  // main panel, over the whole client area
@@ -147,6 +150,8 @@ class TForm2 : public QWidget, public SceneDoorEntry {
     std::unique_ptr<secondary::EsoQuestionnaire> questionnaire_;
     GuidePanel* guidePanel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;  // the button Esc presses while it is visible
+    friend class SecondaryItineraryHost;
+    ItineraryFace* itineraryFace_ = nullptr;
 };
 
 QWidget* createSecondaryForm(Program& program);

@@ -19,9 +19,11 @@ constexpr int kSociales = gridLeft(58) + kButtonHalf;     // 468
 constexpr int kTecnologia = gridLeft(64) + kButtonHalf;   // 516
 constexpr int kFp = gridLeft(72) + kButtonHalf;           // 580
 // They start under the column headings and end among the options of 4º de ESO.
-constexpr int kRouteTop = 62;
+constexpr int kRouteTop = 67;
 constexpr int kFpRouteTop = 165;
 constexpr int kRouteBottom = 440;
+// The column headings sit clear of their panels' top edge.
+constexpr int kHeadingDrop = 3;
 // The divider between the two Bachillerato years, between the rows of buttons 22-23 and 27.
 constexpr int kYearDivider = 300;
 
@@ -32,7 +34,7 @@ constexpr int kYearColumnCentre = (gridLeft(27) + gridLeft(30)) / 2;
 constexpr PixelRect kArtesPlate{241, 345, 285, 394};
 constexpr PixelRect kNaturalezaPlate{289, 345, 381, 400};
 constexpr PixelRect kHumanidadesPlate{392, 345, 496, 394};
-constexpr PixelRect kTecnologiaPlate{478, 398, 554, 417};
+constexpr PixelRect kTecnologiaPlate{478, 397, 554, 419};
 constexpr PixelRect kFpPlate{550, 345, 606, 394};
 
 RouteLine route(int x, int top = kRouteTop) {
@@ -71,8 +73,10 @@ void stepZero(DrawingStep& s, const InterfaceTexts& t) {
     s.lines = {{gridLeft(30), kYearDivider, gridLeft(69) - 4, kYearDivider, false}};
     const std::string title = t.trimmed(89);
     s.texts.push_back(centred(2, (gridLeft(31) + gridLeft(77)) / 2, title, byLength(title), -2));
-    // What follows the Bachillerato, packed into the top band.
-    downwards(s.texts, 4, "FP " + t.trimmed(84), TextStyle::Note, 9, 2);
+    // What follows the Bachillerato: "FP" across the column's first row, then the degrees
+    // downwards, a little closer than a row apart so that the word stays in its band.
+    s.texts.push_back(centred(4, kYearColumnCentre, "FP", TextStyle::Label, 2));
+    downwards(s.texts, 5, t.trimmed(84), TextStyle::Name, 11, 4);
     const std::string second = t.trimmed(87);
     const std::string firstYear = t.trimmed(86);
     s.texts.push_back(centred(15, kYearColumnCentre, first(second, 2), byLength(first(second, 2))));
@@ -82,7 +86,7 @@ void stepZero(DrawingStep& s, const InterfaceTexts& t) {
     downwards(s.texts, 27, from(firstYear, 4), TextStyle::Name);
     const std::string fourth = t.trimmed(188);
     s.texts.push_back(centred(36, kYearColumnCentre, fourth, byLength(fourth), 1));
-    downwards(s.texts, 38, "ESO", TextStyle::Name, 12, 2);
+    downwards(s.texts, 38, "ESO", TextStyle::Name, 12, 5);
     s.texts.push_back(centred(42, kYearColumnCentre, "3\xBA", TextStyle::Big, -2));
 }
 
@@ -116,16 +120,17 @@ DrawingStep step(int n, const InterfaceTexts& t) {
             s.plates.push_back({kArtesPlate});
             s.texts.push_back(centred(30, x, first(t.trimmed(88), 5) + ".", TextStyle::Name, -1));
             s.texts.push_back(centred(32, x, t.trimmed(92), TextStyle::Name, -3));
-            s.texts.push_back(centred(4, x, t.trimmed(92), TextStyle::Label, 3));
+            s.texts.push_back(centred(4, x, t.trimmed(92), TextStyle::Label, kHeadingDrop));
             break;
         }
         case 2: {
             s.helpSet = 13;
             s.lines.push_back(route(kSalud));
             const std::string option = t[93];
-            s.texts.push_back(centred(4, kSalud, TrimRight(first(option, 7)), TextStyle::Label));
             s.texts.push_back(
-                centred(5, kSalud, TrimRight(from(option, 8).substr(0, 7)), TextStyle::Label));
+                centred(4, kSalud, TrimRight(first(option, 7)), TextStyle::Label, kHeadingDrop));
+            s.texts.push_back(centred(5, kSalud, TrimRight(from(option, 8).substr(0, 7)),
+                                      TextStyle::Label, kHeadingDrop));
             naturalezaNames(s, t);
             break;
         }
@@ -133,34 +138,37 @@ DrawingStep step(int n, const InterfaceTexts& t) {
             s.helpSet = 14;
             s.lines.push_back(route(kTecnica));
             const std::string option = t[94];
-            s.texts.push_back(centred(4, kTecnica, TrimRight(first(option, 7)), TextStyle::Label));
             s.texts.push_back(
-                centred(5, kTecnica, TrimRight(from(option, 8).substr(0, 7)), TextStyle::Label));
+                centred(4, kTecnica, TrimRight(first(option, 7)), TextStyle::Label, kHeadingDrop));
+            s.texts.push_back(centred(5, kTecnica, TrimRight(from(option, 8).substr(0, 7)),
+                                      TextStyle::Label, kHeadingDrop));
             naturalezaNames(s, t);
             break;
         }
         case 4:
             s.helpSet = 15;
             s.lines.push_back(route(kHumanidades));
-            s.texts.push_back(
-                centred(4, (kHumanidades + kSociales) / 2, t.trimmed(99), TextStyle::Label));
-            s.texts.push_back(
-                centred(5, kHumanidades, TrimRight(first(t[95], 7)), TextStyle::Label));
+            s.texts.push_back(centred(4, (kHumanidades + kSociales) / 2, t.trimmed(99),
+                                      TextStyle::Label, kHeadingDrop));
+            s.texts.push_back(centred(5, kHumanidades, TrimRight(first(t[95], 7)), TextStyle::Label,
+                                      kHeadingDrop));
             break;
         case 5:
             s.helpSet = 16;
             s.lines.push_back(route(kSociales));
-            s.texts.push_back(
-                centred(5, kSociales, TrimRight(from(t[95], 8).substr(0, 7)), TextStyle::Label));
+            // Nudged left of its route so that it does not run into "Tecnología".
+            s.texts.push_back(centred(5, kSociales - 4, TrimRight(from(t[95], 8).substr(0, 7)),
+                                      TextStyle::Label, kHeadingDrop));
             humanidadesNames(s, t);
             break;
         case 6:
             s.helpSet = 17;
             s.lines.push_back(route(kTecnologia));
-            s.texts.push_back(centred(5, kTecnologia, t.trimmed(96), TextStyle::Label));
+            s.texts.push_back(
+                centred(5, kTecnologia + 2, t.trimmed(96), TextStyle::Label, kHeadingDrop));
             s.plates.push_back({kTecnologiaPlate});
             s.texts.push_back(centred(34, (kTecnologiaPlate.left + kTecnologiaPlate.right) / 2,
-                                      t.trimmed(96), TextStyle::Name, -1));
+                                      t.trimmed(96), TextStyle::Name, 3));
             break;
         case 7: {
             s.helpSet = 19;

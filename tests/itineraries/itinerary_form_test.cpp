@@ -133,7 +133,8 @@ void ItineraryFormTest::doorFourBuildsTheDiagramAndItsButtonsOpenListsAndPrint()
     click(43);
     waitForList();
     QCOMPARE(face->List_Sel->x(), 800 - 330);
-    QCOMPARE(face->List_Sel->item(face->List_Sel->count() - 1)->text(), toQt(texts.trimmed(568)));
+    QVERIFY(face->List_Sel->item(face->List_Sel->count() - 1)->text().endsWith(
+        toQt(texts.trimmed(568))));
     face->BotCerrarV->click();
     QVERIFY(!face->List_Sel->isVisible());
 

@@ -36,6 +36,11 @@ TEST(InformationListTest, TheTwentiesTakeTheCommonLinesInFileOrder) {
     EXPECT_EQ(informationList(data.information, 19, numberedTexts()).items, (Lines{"FP medio"}));
 }
 
+TEST(InformationListTest, ThePopupJoinsEachParagraphsLines) {
+    EXPECT_EQ(joinedParagraphs({"TITULO   ", "", "Una frase que  ", "sigue aqui.", "", "Otra."}),
+              (Lines{"TITULO", "", "Una frase que sigue aqui.", "", "Otra."}));
+}
+
 TEST(SubjectListTest, ScansEachKeyBInTurnThenTheSecondGroup) {
     const auto data = craftedData();
     const ItemList list = subjectList(data.subjects, "Asignaturas", 1143058);

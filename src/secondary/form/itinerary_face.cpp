@@ -83,7 +83,7 @@ void ItineraryFace::build() {
     const QColor dialog = toQColor(fixed_colours::kDialog);
     List_Sel->setStyleSheet(
         QStringLiteral("QListWidget#List_Sel { background: %1; color: black;"
-                       " border: 2px solid #800000; }"
+                       " border: 2px solid #800000; padding-bottom: 24px; }"
                        "QListWidget#List_Sel::item:selected { background: #f0c890; color: black; }")
             .arg(dialog.name()));
     QFont listFont(QStringLiteral("Times New Roman"));

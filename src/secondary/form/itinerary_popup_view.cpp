@@ -71,8 +71,9 @@ void ItineraryFace::runAction(const ItineraryButton& b) {
 void ItineraryFace::showPopup(const ItemList& list, int type, int left, int top) {
     informationList_ = list.kind == ListKind::Information;
     List_Sel->clear();
-    for (const std::string& item : list.items)
-        List_Sel->addItem(toQt(TrimRight(item)));
+    const std::vector<std::string> shown =
+        informationList_ ? joinedParagraphs(list.items) : list.items;
+    for (const std::string& item : shown) List_Sel->addItem(toQt(TrimRight(item)));
     const bool offers = offersMoreInformation(
         type, informationList_, program_.state().assistantFlag, sectionAvailable(type));
     popup_ =

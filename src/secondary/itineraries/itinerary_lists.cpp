@@ -56,6 +56,24 @@ void appendInformation(PrintDocument& document, const ItemList& list) {
         document.add(line);
 }
 
+std::vector<std::string> joinedParagraphs(const std::vector<std::string>& lines) {
+    std::vector<std::string> joined;
+    bool inParagraph = false;
+    for (const std::string& line : lines) {
+        const std::string text = TrimRight(line);
+        if (IsBlank(text)) {
+            joined.emplace_back();
+            inParagraph = false;
+        } else if (inParagraph) {
+            joined.back() += ' ' + text;
+        } else {
+            joined.push_back(text);
+            inParagraph = true;
+        }
+    }
+    return joined;
+}
+
 ItemList subjectList(const LineTable& subjects, const std::string& title, long code) {
     ItemList list;
     list.kind = ListKind::Subjects;

@@ -42,6 +42,9 @@ std::string separatorLine();
 // 562-568).
 ItemList informationList(const LineTable& information, int code, const InterfaceTexts& texts);
 void appendInformation(PrintDocument& document, const ItemList& list);
+// An information list as the pop-up shows it: the lines of each paragraph (the file wraps them
+// for paper) joined into one entry that the list wraps to its own width; empty lines stay.
+std::vector<std::string> joinedParagraphs(const std::vector<std::string>& lines);
 
 // The subjects of `code`: its first digit is key A and the next two the keys B of a first
 // group; digits 4 to 7, when there are more than three, a second group. A three-digit code

@@ -84,6 +84,7 @@ void ItineraryFace::build() {
     List_Sel->setStyleSheet(
         QStringLiteral("QListWidget#List_Sel { background: %1; color: black;"
                        " border: 2px solid #800000; padding-bottom: 24px; }"
+                       "QListWidget#List_Sel::item { padding: 0px; }"
                        "QListWidget#List_Sel::item:selected { background: #f0c890; color: black; }")
             .arg(dialog.name()));
     QFont listFont(QStringLiteral("Times New Roman"));

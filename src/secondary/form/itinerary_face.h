@@ -4,6 +4,7 @@
 // more-information buttons, the itinerary printouts and the space-game button. The face
 // owns these controls and its state; the form hands it clicks and keys through its host.
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <vector>
@@ -108,6 +109,7 @@ class ItineraryFace : public QObject {
     secondary::PopupLayout popup_;
     std::size_t openingFrame_ = 0;
     QTimer openingTimer_;
+    QStringList pendingItems_;
     int blinkCount_ = 0;
 };
 

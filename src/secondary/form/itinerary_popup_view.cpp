@@ -71,9 +71,10 @@ void ItineraryFace::runAction(const ItineraryButton& b) {
 void ItineraryFace::showPopup(const ItemList& list, int type, int left, int top) {
     informationList_ = list.kind == ListKind::Information;
     List_Sel->clear();
-    const std::vector<std::string> shown =
-        informationList_ ? joinedParagraphs(list.items) : list.items;
-    for (const std::string& item : shown) List_Sel->addItem(toQt(TrimRight(item)));
+    // The items go in once the list has its final width, so that each wraps to it.
+    pendingItems_.clear();
+    for (const std::string& item : informationList_ ? joinedParagraphs(list.items) : list.items)
+        pendingItems_ << toQt(TrimRight(item));
     const bool offers = offersMoreInformation(
         type, informationList_, program_.state().assistantFlag, sectionAvailable(type));
     popup_ =
@@ -100,6 +101,18 @@ void ItineraryFace::openingTick() {
     }
     openingTimer_.stop();
     List_Sel->setGeometry(toRect(popup_.list));
+    List_Sel->clear();
+    // Each item as tall as its wrapped text, an empty one a line high.
+    const QFontMetrics metrics(List_Sel->font());
+    const int width = List_Sel->viewport()->width() - 8;
+    for (const QString& text : pendingItems_) {
+        auto* item = new QListWidgetItem(text, List_Sel);
+        const int height =
+            text.isEmpty()
+                ? metrics.height()
+                : metrics.boundingRect(0, 0, width, 10000, Qt::TextWordWrap, text).height();
+        item->setSizeHint(QSize(width, height + 2));
+    }
     List_Sel->show();
     List_Sel->raise();
     BotCerrarV->setGeometry(toRect(popup_.close));

@@ -12,6 +12,7 @@
 #include "degrees/form/degrees_form.h"
 #include "scene/scene_form.h"
 #include "secondary/catalogue/form/catalogue_form.h"
+#include "secondary/form/secondary_form.h"
 #include "vocational/certificates/form/certificates_form.h"
 
 namespace rumbelo {
@@ -48,7 +49,7 @@ void MainBlock::createForms() {
         {"Tform0", 10, false, [](Program& p) { return createSceneForm(p); }},
         {"TForm6", -1, true, {}},
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
-        {"TForm2", 30, true, {}},
+        {"TForm2", 30, true, [](Program& p) { return createSecondaryForm(p); }},
         {"TForm5", 40, false, {}},
         {"TForm3", 50, false, {}},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "common/program/secondary_handover.h"
 #include "common/program/section_entry.h"
 #include "vocational/certificates/data/certificate_files.h"
 #include "vocational/certificates/listing/certificate_browser.h"
@@ -27,7 +28,7 @@ class TiledPicture;
 // The employment service's page of training centres.
 std::string trainingCentresAddress();
 
-class TCertifica : public QWidget, public SceneDoorEntry {
+class TCertifica : public QWidget, public SceneDoorEntry, public OpenedFromSecondary {
     Q_OBJECT
   public:
     explicit TCertifica(Program& program);
@@ -38,7 +39,7 @@ class TCertifica : public QWidget, public SceneDoorEntry {
 
     void enterFromSceneDoor(int section) override;
     // The secondary form's "Más información": leaving then only hides this form.
-    void enterFromSecondary();
+    void enterFromSecondary() override;
 
     const certificates::CertificateFiles& files() const { return files_; }
     const certificates::CertificateBrowser& browser() const { return browser_; }

@@ -1,0 +1,29 @@
+#pragma once
+// Small helpers the secondary form gives its controls their names, colours and fonts with.
+#include <QRect>
+#include <QString>
+
+#include "common/program/themes.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace rumbelo::secondary {
+
+inline const QString kTimes = QStringLiteral("Times New Roman");
+inline const QString kComic = QStringLiteral("Comic Sans MS");
+inline constexpr Rgb kInk{0, 0, 0};
+
+void paintWidget(QWidget* widget, Rgb background, Rgb text = kInk);
+void setFontOf(QWidget* widget, const QString& family, int pointSize, bool bold = false);
+// The same in pixels, for the sizes given as such.
+void setPixelFontOf(QWidget* widget, const QString& family, int pixels, bool bold = false);
+
+// Named controls at their places, hidden until the form shows them (panels and buttons).
+QFrame* makePanel(QWidget* parent, const char* name, QRect where);
+QLabel* makeLabel(QWidget* parent, const char* name, QRect where);
+QPushButton* makeButton(QWidget* parent, const char* name, QRect where);
+
+}  // namespace rumbelo::secondary

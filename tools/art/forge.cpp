@@ -13,6 +13,7 @@
 #include "common/program/themes.h"
 #include "common_list.h"
 #include "guide_girl.h"
+#include "pilot.h"
 #include "key_colour.h"
 #include "list_writer.h"
 #include "scene_items.h"
@@ -130,6 +131,8 @@ Outputs Forge::guideFiles() const {
         {QStringLiteral("chica.bmp"), encodeBmp(onKeyColour(guidePortrait()))},
         {QStringLiteral("figura.DXG"),
          encodeImageList({{QStringLiteral("figura"), guideFrames()}}, {})},
+        {QStringLiteral("piloto.DXG"),
+         encodeImageList({{QStringLiteral("piloto"), pilotFrames()}}, {})},
         {QStringLiteral("puertas.DXG"),
          encodeImageList({{QStringLiteral("puerta"), staticDoorFrames()}}, {})},
         {QStringLiteral("bocadillo.bmp"), encodeBmp(onKeyColour(staticBubble()))},

@@ -14,7 +14,7 @@
 #include "common/widgets/tiled_picture.h"
 #include "vocational/certificates/form/certificates_form.h"
 #include "vocational/certificates/form/certificates_layout.h"
-#include "vocational/certificates/form/group_icon_delegate.h"
+#include "common/widgets/group_icon_delegate.h"
 #include "vocational/certificates/listing/certificate_lists.h"
 
 namespace rumbelo {

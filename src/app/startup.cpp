@@ -12,6 +12,7 @@
 #include "degrees/form/degrees_form.h"
 #include "scene/scene_form.h"
 #include "vocational/certificates/form/certificates_form.h"
+#include "vocational/intermediate/form/intermediate_form.h"
 
 namespace rumbelo {
 
@@ -29,6 +30,22 @@ void MainBlock::startSharedUnits() {
     }
     pictures_.frameBitmap = QImage(56, 118, QImage::Format_ARGB32_Premultiplied);
     pictures_.frameBitmap.fill(Qt::transparent);
+}
+
+const secondary::SecondaryData& MainBlock::secondaryData() {
+    if (!secondaryData_) {
+        secondaryData_ = std::make_unique<secondary::SecondaryData>();
+        secondary::loadSecondaryTexts(state_->files, *secondaryData_);
+        secondary::loadSecondaryTables(state_->files, *secondaryData_);
+    }
+    return *secondaryData_;
+}
+
+// The intermediate-FP form over the degrees form's geography; none without it.
+QWidget* MainBlock::intermediateForm(Program& program) {
+    const auto* degreesForm = qobject_cast<TForm1*>(program.form(QStringLiteral("TForm1")));
+    if (!degreesForm) return nullptr;
+    return createIntermediateForm(program, degreesForm->data().geography, secondaryData());
 }
 
 namespace {
@@ -49,7 +66,7 @@ void MainBlock::createForms() {
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, {}},
         {"TForm5", 40, false, {}},
-        {"TForm3", 50, false, {}},
+        {"TForm3", 50, false, [this](Program& p) { return intermediateForm(p); }},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
@@ -60,8 +77,7 @@ void MainBlock::createForms() {
         if (auto* splash = qobject_cast<TBienvenida*>(splash_); splash && step.progress >= 0)
             splash->setProgress(step.progress);
         if (step.create) {
-            QWidget* form = step.create(*this);
-            adopt(form);
+            if (QWidget* form = step.create(*this)) adopt(form);
         }
         if (step.checkAfter && state_->abortFlag) return;
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/program/program.h"
+#include "secondary/data/secondary_data.h"
 
 namespace rumbelo {
 
@@ -15,6 +16,12 @@ class MainBlock : public Program {
   private:
     void startSharedUnits();
     void createForms();
+    // The secondary data the intermediate-FP form reads: the secondary form's once it is
+    // created; until then read here, once.
+    const secondary::SecondaryData& secondaryData();
+    QWidget* intermediateForm(Program& program);
+
+    std::unique_ptr<secondary::SecondaryData> secondaryData_;
 };
 
 // Starts the program on a folder without entering the message loop (tests use it).

@@ -13,14 +13,16 @@
 
 #include "common/dialog/exit_confirmation.h"
 #include "common/fp_listing/family_list.h"
+#include "common/lists/image_list.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
+#include "common/widgets/tiled_picture.h"
 #include "vocational/intermediate/form/intermediate_layout.h"
 #include "vocational/intermediate/form/intermediate_state.h"
-#include "vocational/intermediate/listing/title_panels.h"
 #include "vocational/intermediate/guide/heli_flight.h"
+#include "vocational/intermediate/listing/title_panels.h"
 #include "vocational/intermediate/questionnaire/medium_flow.h"
 #include "vocational/intermediate/questionnaire/medium_report.h"
 
@@ -40,6 +42,12 @@ TForm3::TForm3(Program& program, const GeographyData& geography,
       report_(std::make_unique<MediumReport>()),
       flight_(std::make_unique<OpeningFlight>()) {
     build();
+    ImageList pilot;
+    if (pilot.load(program_.path("piloto.DXG"))) {
+        if (const ImageItem* walker = pilot.find(u"piloto"))
+            for (int k = 0; k < walker->patternCount(); ++k)
+                pilotFrames_.append(walker->frame(k));
+    }
     if (program_.state().staticScene) {
         if (const QScreen* screen = QApplication::primaryScreen())
             move(screen->geometry().center() - rect().center());
@@ -166,10 +174,13 @@ void TForm3::hideMenu() {
 
 void TForm3::hideEverything() {
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             listSelFP, ListTitFP, ListFPExpli, Labeltitulo, PanelCarSel, PanelSelTit, reja,
-             ListSelLugFP, BotPuesto, BotRequisitos, botAsig, BotImprimir, BotRetrocederFP,
-             BotTelefono, PanelImp, ListGM, ListGM2, ListPeque, BitFleGMde, BitFleGMiz,
-             BotSalirCues, BotImprimirCuesGM, LabAyuGM, HeliPeque, botSocorro})
+             listSelFP,       ListTitFP,         ListFPExpli, Labeltitulo,
+             PanelCarSel,     PanelSelTit,       reja,        ListSelLugFP,
+             BotPuesto,       BotRequisitos,     botAsig,     BotImprimir,
+             BotRetrocederFP, BotTelefono,       PanelImp,    ListGM,
+             ListGM2,         ListPeque,         BitFleGMde,  BitFleGMiz,
+             BotSalirCues,    BotImprimirCuesGM, LabAyuGM,    HeliPeque,
+             botSocorro})
         widget->hide();
     regionMap_->hideMaps();
     regionMap_->hideComarcaList();
@@ -252,9 +263,9 @@ void TForm3::fillFamilies() {
     if (state_->helpPending) {
         state_->helpPending = false;
         const InterfaceTexts& t = program_.texts();
-        startHelpLine(t.trimmed(kHelpLine1) + ". " + t.trimmed(kHelpLine2) + " " +
-                          t.trimmed(kHelpLine3),
-                      width(), 60);
+        startHelpLine(
+            t.trimmed(kHelpLine1) + ". " + t.trimmed(kHelpLine2) + " " + t.trimmed(kHelpLine3),
+            width(), 60);
         TimerSocorro.start();
     }
 }
@@ -291,7 +302,8 @@ void TForm3::listSelFPMouseDown(int row, int clickY) {
         listSelFP->x(), listSelFP->y(), listSelFP->height(), kItemHeight, clickY,
         row - state_->familiesTop, static_cast<int>(titles.size()), kPopupOffset);
     // Kept inside the form when a family has many titles near the bottom.
-    const int top = std::clamp(place.top, kFrame + 30, height() - place.height - 6 * kItemHeight - 10);
+    const int top =
+        std::clamp(place.top, kFrame + 30, height() - place.height - 6 * kItemHeight - 10);
     ListTitFP->setGeometry(place.left, top, kPopupWidth, place.height);
     ListFPExpli->move(place.left, top + place.height + 1);
     Labeltitulo->move(place.left, top - 30);

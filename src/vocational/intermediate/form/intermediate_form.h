@@ -30,6 +30,10 @@ class Program;
 class RegionMap;
 class TiledPicture;
 
+namespace fp_listing {
+struct Listing;
+}
+
 namespace intermediate {
 class MediumFlow;
 class MediumReport;
@@ -40,8 +44,7 @@ struct FormState;
 class TForm3 : public QWidget, public SceneDoorEntry {
     Q_OBJECT
   public:
-    TForm3(Program& program, const GeographyData& geography,
-           const secondary::SecondaryData& data);
+    TForm3(Program& program, const GeographyData& geography, const secondary::SecondaryData& data);
     ~TForm3() override;
 
     // Door 5. The first entry after start-up flies the menu in; later ones show it at once.
@@ -172,13 +175,12 @@ class TForm3 : public QWidget, public SceneDoorEntry {
     void showPreview(int title);
     void showTextRows(const std::vector<std::string>& rows, bool fixedPitch);
     void listTitleInCommunity(int community);
-    void showGrid(const std::vector<std::string>& text, const std::vector<std::string>& phone,
-                  int topRow);
+    void showGrid(const fp_listing::Listing& listing, bool withPhones, bool emptyNotice);
     void listPlace(int row);
     void listComarca(int comarca);
     void listArea(int area);
-    void placeListing();
-    void printTitle();
+    fp_listing::Listing placeListing(int topCentre) const;
+    void printTitle(const std::vector<int>& communities);
     void printPlace();
     void leaveSection();
 
@@ -188,7 +190,7 @@ class TForm3 : public QWidget, public SceneDoorEntry {
     void fillSuggestions();
     void TimerPequeTimer();
     void leaveQuestionnaireMode();
-    void completeQuestionnaireReport();
+    void completeQuestionnaireReport(const fp_listing::Listing& listing);
 
     // Guide (intermediate_guide.cpp).
     void startOpeningFlight();

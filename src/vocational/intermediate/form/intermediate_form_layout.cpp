@@ -85,8 +85,8 @@ void TForm3::build() {
     };
     degrade = strip("degrade", rect(), pictures.floorTile);
     TilArr = strip("TilArr", QRect(0, 0, kFormWidth, kFrame), pictures.frameTop);
-    TilDer = strip("TilDer", QRect(kFormWidth - kFrame, 0, kFrame, kFormHeight),
-                   pictures.frameRight);
+    TilDer =
+        strip("TilDer", QRect(kFormWidth - kFrame, 0, kFrame, kFormHeight), pictures.frameRight);
     TilIzq = strip("TilIzq", QRect(0, 0, kFrame, kFormHeight), pictures.frameLeft);
     LabelFPGM = named(new QLabel(this), "LabelFPGM", kSectionTitle);
     LabelAno = named(new QLabel(this), "LabelAno", kYear);
@@ -147,7 +147,8 @@ void TForm3::buildBrowsing() {
         const char* name = button == &BotPuesto       ? "BotPuesto"
                            : button == &BotRequisitos ? "BotRequisitos"
                                                       : "botAsig";
-        *button = buttonNamed(this, name, QRect(kCommunityMap.left(), top, 286, kTitleButtonHeight));
+        *button =
+            buttonNamed(this, name, QRect(kCommunityMap.left(), top, 286, kTitleButtonHeight));
         top += kTitleButtonHeight + 8;
     }
     BotRetrocederFP = buttonNamed(this, "BotRetrocederFP", kBack);
@@ -187,8 +188,8 @@ void TForm3::buildQuestionnaire() {
     ListGM->setCursor(Qt::PointingHandCursor);
     // Row k (from 1) shows icon k - 1: the ten areas' icons, then the way out.
     areaDelegate_ = new GroupIconDelegate(
-        program_.pictures().ImageListIconos, [](int row) { return row - 1; }, 35, 2,
-        kAreaRowHeight, ListGM);
+        program_.pictures().ImageListIconos, [](int row) { return row - 1; }, 35, 2, kAreaRowHeight,
+        ListGM);
     plainDelegate_ = new QStyledItemDelegate(ListGM);
     ListGM->setItemDelegate(areaDelegate_);
     ListGM2 = listNamed(this, "ListGM2", kStatements);
@@ -209,7 +210,8 @@ void TForm3::buildQuestionnaire() {
 void TForm3::buildGuide() {
     const QImage& picture = program_.pictures().heli;
     he = named(new QLabel(this), "he", QRect(0, 0, kHeliWidth, kHeliHeight));
-    HeliPeque = named(new QLabel(this), "HeliPeque", QRect(0, 0, kSmallHeliWidth, kSmallHeliHeight));
+    HeliPeque =
+        named(new QLabel(this), "HeliPeque", QRect(0, 0, kSmallHeliWidth, kSmallHeliHeight));
     if (!picture.isNull()) {
         // White is the picture's transparent colour.
         QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);

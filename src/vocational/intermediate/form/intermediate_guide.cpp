@@ -95,8 +95,9 @@ void TForm3::TimerPilotoTimer() {
     if (++state_->pilotFrame < kPilotFrames) return;
     TimerPiloto.stop();
     if (state_->helpButtonPending) {
-        botSocorro->move(std::min(piloto->x() + piloto->width(), width() - botSocorro->width() - 30),
-                         piloto->y() + 10);
+        botSocorro->move(
+            std::min(piloto->x() + piloto->width(), width() - botSocorro->width() - 30),
+            piloto->y() + 10);
         botSocorro->show();
         botSocorro->raise();
         TimerSocorro.stop();

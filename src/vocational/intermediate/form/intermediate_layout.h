@@ -14,9 +14,9 @@ inline constexpr QRect kSectionTitle{30, 22, 360, 30};  // LabelFPGM
 inline constexpr QRect kYear{590, 24, 186, 22};         // LabelAno
 
 // The start menu where the flight leaves each button (left 292, tops 138 and 234).
-inline constexpr QRect kByTitle{292, 138, 220, 60};   // botTit2
-inline constexpr QRect kByPlace{292, 234, 220, 60};   // botLug2
-inline constexpr QRect kExit{292, 330, 220, 60};      // botSalir
+inline constexpr QRect kByTitle{292, 138, 220, 60};  // botTit2
+inline constexpr QRect kByPlace{292, 234, 220, 60};  // botLug2
+inline constexpr QRect kExit{292, 330, 220, 60};     // botSalir
 
 // The right column: name on view, heading, then the list or the grid.
 inline constexpr QRect kNameOnView{412, 52, 366, 46};  // PanelCarSel

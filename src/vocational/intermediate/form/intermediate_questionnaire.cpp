@@ -17,6 +17,7 @@
 #include "vocational/intermediate/form/intermediate_form.h"
 #include "vocational/intermediate/form/intermediate_layout.h"
 #include "vocational/intermediate/form/intermediate_state.h"
+#include "vocational/intermediate/listing/medium_listing.h"
 #include "vocational/intermediate/listing/title_panels.h"
 #include "vocational/intermediate/questionnaire/medium_flow.h"
 #include "vocational/intermediate/questionnaire/medium_report.h"
@@ -105,8 +106,8 @@ void TForm3::BitFleGMdeClick() {
             if (row <= 10) areas.push_back(TrimRight(data_.mediumQuestionnaire.header[row]));
         report_->writeAreas(t.trimmed(kAreasHeading), areas);
         if (LabAyuGM->isVisible())
-            startHelpLine(t.trimmed(kStatementsHelp1) + " " + t.trimmed(kStatementsHelp2),
-                          width(), LabAyuGM->y());
+            startHelpLine(t.trimmed(kStatementsHelp1) + " " + t.trimmed(kStatementsHelp2), width(),
+                          LabAyuGM->y());
         ListGM2->clear();
         for (const StatementRow& statement : flow_->statements())
             ListGM2->addItem(toQt(TrimRight(statement.text)));
@@ -184,16 +185,11 @@ void TForm3::ListPequeClick(int row) {
     blinkName(toQt(TrimRight(data_.fp2.titles[state_->currentTitle])));
 }
 
-void TForm3::completeQuestionnaireReport() {
+void TForm3::completeQuestionnaireReport(const fp_listing::Listing& listing) {
     const InterfaceTexts& t = program_.texts();
-    std::vector<std::string> centres;
-    for (int row = 0; row < reja->rowCount(); ++row) {
-        const QTableWidgetItem* phone = reja->item(row, 1);
-        if (!phone || phone->text().isEmpty()) continue;  // headings and blank rows
-        centres.push_back(padTo(fromQt(reja->item(row, 0)->text()), 44) + fromQt(phone->text()));
-    }
-    report_->writeTitle(t.trimmed(kChosenTitleWord), TrimRight(data_.fp2.titles[state_->currentTitle]),
-                        t.trimmed(kCentresWord), centres);
+    report_->writeTitle(t.trimmed(kChosenTitleWord),
+                        TrimRight(data_.fp2.titles[state_->currentTitle]), t.trimmed(kCentresWord),
+                        centreLines(listing));
     BotImprimirCuesGM->show();
 }
 
@@ -203,8 +199,8 @@ void TForm3::BitFleGMizClick() {
         clearBubble();
         flow_->back();
         TimerParpadeo.stop();
-        for (QWidget* w : std::initializer_list<QWidget*>{PanelCarSel, PanelSelTit, listSelFP,
-                                                          reja, ListPeque})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{PanelCarSel, PanelSelTit, listSelFP, reja, ListPeque})
             w->hide();
         regionMap_->hideMaps();
         regionMap_->hideComarcaList();
@@ -264,8 +260,8 @@ void TForm3::BotSalirCuesClick() {
             break;
         case Caller::Assistant:
         case Caller::Scene: {
-            const QString back =
-                state_->caller == Caller::Assistant ? QStringLiteral("TForm5") : QStringLiteral("TForm2");
+            const QString back = state_->caller == Caller::Assistant ? QStringLiteral("TForm5")
+                                                                     : QStringLiteral("TForm2");
             if (QWidget* form = program_.form(back)) {
                 form->show();
                 form->raise();

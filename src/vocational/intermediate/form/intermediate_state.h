@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "common/geography/geography.h"
+#include "common/print/report_table.h"
 
 namespace rumbelo::intermediate {
 
 enum class Mode { Menu, Title, Place };
 // Where leaving the section goes.
 enum class Caller { Scene, Secondary, Assistant };
+// What the listing by place shows.
+enum class PlaceKind { None, Province, Locality, Comarca, Area };
 
 struct FormState {
     Mode mode = Mode::Menu;
@@ -35,7 +38,9 @@ struct FormState {
     int chosenLocality = 0;  // 1-based row of the locality list
     std::vector<int> localityFirstCentres;
     std::string placeName;
-    bool placeChosen = false;  // a province, comarca or area has been listed
+    PlaceKind placeKind = PlaceKind::None;
+    int comarca = 0, area = 0;
+    bool comarcaMode = false, areaMode = false;
     bool phoneShown = false;
     std::vector<int> rowTitles;  // the title of each grid row, 0 for none
     bool doubleClickAllowed = false;
@@ -44,6 +49,8 @@ struct FormState {
     bool printSelectionMode = false;
     std::vector<int> chosenCommunities;
     bool printing = false;
+    ReportTable report;
+    BoldLines bold;
 
     // Entry and the guide.
     bool firstEntryDone = false;

@@ -13,8 +13,8 @@ std::vector<std::string> blockLines(const GroupedTable& blocks, int t, int first
 }  // namespace
 
 std::vector<std::string> requirementRows(const InterfaceTexts& texts) {
-    return {texts.trimmed(341), texts.trimmed(342), "", texts.trimmed(343), texts.trimmed(344),
-            texts.trimmed(345)};
+    return {texts.trimmed(341), texts.trimmed(342), "",
+            texts.trimmed(343), texts.trimmed(344), texts.trimmed(345)};
 }
 
 std::vector<std::string> jobRows(const GroupedTable& blocks, int t) {

@@ -229,6 +229,7 @@ void TForm3::closeEvent(QCloseEvent* event) {
 void TForm3::botTit2Click() {
     state_->mode = Mode::Title;
     stopGuide();
+    clearBubble();
     TimerSocorro.stop();
     hideMenu();
     BotRetrocederFP->show();
@@ -284,8 +285,7 @@ void TForm3::listSelFPMouseDown(int row, int clickY) {
         return;
     if (listSelFP->selectionMode() == QAbstractItemView::NoSelection) return;
     if (row < 0 || row >= static_cast<int>(state_->familyOrder.size())) return;
-    listSelFP->clearSelection();
-    listSelFP->item(row)->setSelected(true);
+    listSelFP->setCurrentRow(row);
     state_->popupShown = true;
     state_->clickedFamily = row;
     state_->hoveredTitle = 0;
@@ -394,7 +394,8 @@ void TForm3::BotPuestoClick() {
 
 void TForm3::botAsigClick() {
     PanelSelTit->setText(toQt(program_.texts().trimmed(kSubjectsHeading)));
-    showTextRows(subjectRows(data_.fp2.blocks, state_->currentTitle), false);
+    // The modules' hours stand in a column.
+    showTextRows(subjectRows(data_.fp2.blocks, state_->currentTitle), true);
 }
 
 void TForm3::blinkName(const QString& name) {

@@ -238,7 +238,8 @@ void TForm3::buildGuide() {
         t.setObjectName(QLatin1String(name));
         t.setInterval(ms);
     };
-    timer(heli, "heli", 1);
+    // 15 ms, not 1: a 1 ms flight is over before the pupil has seen it.
+    timer(heli, "heli", 15);
     timer(TimerPiloto, "piloto", 200);
     timer(TimerAyu, "TimerAyu", 100);
     timer(TimerVuela, "TimerVuela", 100);

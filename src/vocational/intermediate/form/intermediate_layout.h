@@ -10,7 +10,7 @@ inline constexpr int kFormWidth = 800;
 inline constexpr int kFormHeight = 600;
 inline constexpr int kFrame = 20;
 
-inline constexpr QRect kSectionTitle{30, 22, 360, 30};  // LabelFPGM
+inline constexpr QRect kSectionTitle{30, 22, 550, 30};  // LabelFPGM
 inline constexpr QRect kYear{590, 24, 186, 22};         // LabelAno
 
 // The start menu where the flight leaves each button (left 292, tops 138 and 234).
@@ -19,11 +19,11 @@ inline constexpr QRect kByPlace{292, 234, 220, 60};  // botLug2
 inline constexpr QRect kExit{292, 330, 220, 60};     // botSalir
 
 // The right column: name on view, heading, then the list or the grid.
-inline constexpr QRect kNameOnView{412, 52, 366, 46};  // PanelCarSel
-inline constexpr QRect kHeading{412, 100, 366, 26};    // PanelSelTit
-inline constexpr QRect kList{412, 128, 366, 414};      // listSelFP
-inline constexpr QRect kGrid{412, 128, 366, 414};      // reja
-inline constexpr int kGridTextColumn = 297;
+inline constexpr QRect kNameOnView{388, 52, 390, 46};  // PanelCarSel
+inline constexpr QRect kHeading{388, 100, 390, 26};    // PanelSelTit
+inline constexpr QRect kList{388, 128, 390, 420};      // listSelFP
+inline constexpr QRect kGrid{388, 128, 390, 420};      // reja
+inline constexpr int kGridTextColumn = 310;
 inline constexpr int kGridPhoneColumn = 64;
 inline constexpr int kItemHeight = 18;
 inline constexpr int kPopupOffset = 310;  // the title popup stands this far left of the list
@@ -48,7 +48,7 @@ inline constexpr QRect kStatements{40, 110, 720, 420};                 // ListGM
 inline constexpr QRect kForward{704, 540, 56, 40};                     // BitFleGMde
 inline constexpr QRect kBackward{640, 540, 56, 40};                    // BitFleGMiz
 inline constexpr QRect kLeaveQuestionnaire{40, 544, 170, 34};          // BotSalirCues
-inline constexpr QRect kPrintQuestionnaire{412, 544, 220, 40};         // BotImprimirCuesGM
+inline constexpr QRect kPrintQuestionnaire{388, 548, 300, 36};         // BotImprimirCuesGM
 inline constexpr int kSmallListWidth = 380;                            // ListPeque
 
 // The guide.

@@ -301,9 +301,9 @@ void TForm3::listSelFPMouseDown(int row, int clickY) {
     const fp_listing::PopupPlacement place = fp_listing::placeTitlePopup(
         listSelFP->x(), listSelFP->y(), listSelFP->height(), kItemHeight, clickY,
         row - state_->familiesTop, static_cast<int>(titles.size()), kPopupOffset);
-    // Kept inside the form when a family has many titles near the bottom.
-    const int top =
-        std::clamp(place.top, kFrame + 30, height() - place.height - 6 * kItemHeight - 10);
+    // Kept inside the form, the preview under it clear of the buttons at the bottom.
+    const int lowest = kBack.top() - 4 - ListFPExpli->height() - 1 - place.height;
+    const int top = std::clamp(place.top, kFrame + 30, std::max(kFrame + 30, lowest));
     ListTitFP->setGeometry(place.left, top, kPopupWidth, place.height);
     ListFPExpli->move(place.left, top + place.height + 1);
     Labeltitulo->move(place.left, top - 30);

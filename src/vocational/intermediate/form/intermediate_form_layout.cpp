@@ -17,6 +17,7 @@
 #include "common/text/fixed_text.h"
 #include "common/widgets/group_icon_delegate.h"
 #include "common/widgets/tiled_picture.h"
+#include "common/widgets/widget_paint.h"
 #include "vocational/intermediate/form/intermediate_form.h"
 #include "vocational/intermediate/form/intermediate_layout.h"
 
@@ -50,23 +51,6 @@ QPushButton* buttonNamed(QWidget* parent, const char* name, QRect where) {
     auto* button = named(new QPushButton(parent), name, where);
     button->setCursor(Qt::PointingHandCursor);
     return button;
-}
-
-void colour(QWidget* widget, Rgb background, Rgb text) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, toQColor(background));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, toQColor(text));
-    widget->setPalette(palette);
-}
-
-void fontOf(QWidget* widget, const QString& family, int size, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(std::max(1, size));
-    font.setBold(bold);
-    widget->setFont(font);
 }
 
 }  // namespace
@@ -276,7 +260,7 @@ void TForm3::applyColours() {
     const ProgramState& state = program_.state();
     const ThemeColours& theme = state.theme.colours;
     const int correction = state.largeFontsCorrection;
-    colour(this, fixed_colours::kPanel, kBlack);
+    paintWidgetColours(this, fixed_colours::kPanel, kBlack);
     // The title, the year and the help line stand on the floor tile: the highlight colour,
     // or the nearest shade of it that reads there, with a dark rim when it is the lighter.
     const Rgb floor = averageColour(program_.pictures().floorTile);
@@ -294,20 +278,20 @@ void TForm3::applyColours() {
             label->setGraphicsEffect(rim);
         }
     }
-    fontOf(LabelFPGM, kTimesFont, 18 + correction, true);
-    fontOf(LabelAno, kTimesFont, 9 + correction, true);
-    fontOf(LabAyuGM, kComic, 11 + correction, true);
+    setWidgetFont(LabelFPGM, kTimesFont, 18 + correction, true);
+    setWidgetFont(LabelAno, kTimesFont, 9 + correction, true);
+    setWidgetFont(LabAyuGM, kComic, 11 + correction, true);
     const Rgb caption = readableOn(theme.caption, theme.doorHover);
     for (QLabel* heading : {PanelCarSel, PanelSelTit})
-        colour(heading, theme.doorHover, caption);
-    fontOf(PanelCarSel, kTimesFont, 13 + correction, true);
-    fontOf(PanelSelTit, kTimesFont, 11 + correction, true);
+        paintWidgetColours(heading, theme.doorHover, caption);
+    setWidgetFont(PanelCarSel, kTimesFont, 13 + correction, true);
+    setWidgetFont(PanelSelTit, kTimesFont, 11 + correction, true);
     for (QWidget* listed : std::initializer_list<QWidget*>{reja, PanelImp, ListImp})
-        colour(listed, fixed_colours::kList, kBlack);
+        paintWidgetColours(listed, fixed_colours::kList, kBlack);
     for (QWidget* list : std::initializer_list<QWidget*>{
              listSelFP, ListTitFP, ListFPExpli, ListSelLugFP, ListGM, ListGM2, ListPeque,
              regionMap_->listBarcelona, LabelSelCom1, LabelSelCom2})
-        colour(list, fixed_colours::kPanel, kBlack);
+        paintWidgetColours(list, fixed_colours::kPanel, kBlack);
     for (QLabel* label : {LabelSelCom1, LabelSelCom2})
         label->setAutoFillBackground(false);
     // The row under the mouse and the marked rows: the door hover colour, as the headings.
@@ -318,27 +302,27 @@ void TForm3::applyColours() {
         palette.setColor(QPalette::HighlightedText, toQColor(caption));
         list->setPalette(palette);
     }
-    colour(Labeltitulo, theme.doorHover, caption);
-    fontOf(Labeltitulo, kComic, 10 + correction, true);
+    paintWidgetColours(Labeltitulo, theme.doorHover, caption);
+    setWidgetFont(Labeltitulo, kComic, 10 + correction, true);
     Labeltitulo->setAlignment(Qt::AlignCenter);
-    colour(bocadillo, Rgb{255, 255, 0}, kBlack);
-    fontOf(bocadillo, kTimesFont, 11 + correction, true);
-    fontOf(listSelFP, kComic, 10 + correction);
-    fontOf(ListTitFP, kTimesFont, 10 + correction);
-    fontOf(ListFPExpli, kTimesFont, 9 + correction);
-    fontOf(reja, QStringLiteral("Courier New"), 9 + correction);
-    fontOf(ListSelLugFP, kTimesFont, 11 + correction);
-    fontOf(ListGM, kTimesFont, 13 + correction, true);
-    fontOf(ListGM2, kTimesFont, 11 + correction);
-    fontOf(ListPeque, kTimesFont, 9 + correction);
+    paintWidgetColours(bocadillo, Rgb{255, 255, 0}, kBlack);
+    setWidgetFont(bocadillo, kTimesFont, 11 + correction, true);
+    setWidgetFont(listSelFP, kComic, 10 + correction);
+    setWidgetFont(ListTitFP, kTimesFont, 10 + correction);
+    setWidgetFont(ListFPExpli, kTimesFont, 9 + correction);
+    setWidgetFont(reja, QStringLiteral("Courier New"), 9 + correction);
+    setWidgetFont(ListSelLugFP, kTimesFont, 11 + correction);
+    setWidgetFont(ListGM, kTimesFont, 13 + correction, true);
+    setWidgetFont(ListGM2, kTimesFont, 11 + correction);
+    setWidgetFont(ListPeque, kTimesFont, 9 + correction);
     for (QPushButton* button : findChildren<QPushButton*>()) {
-        fontOf(button, kTimesFont, 12 + correction);
+        setWidgetFont(button, kTimesFont, 12 + correction);
         button->setCursor(Qt::PointingHandCursor);
     }
     for (QPushButton* menu : {botTit2, botLug2, botSalir})
-        fontOf(menu, kComic, 14 + correction, true);
-    fontOf(BitFleGMde, kTimesFont, 18 + correction, true);
-    fontOf(BitFleGMiz, kTimesFont, 18 + correction, true);
+        setWidgetFont(menu, kComic, 14 + correction, true);
+    setWidgetFont(BitFleGMde, kTimesFont, 18 + correction, true);
+    setWidgetFont(BitFleGMiz, kTimesFont, 18 + correction, true);
 }
 
 }  // namespace rumbelo

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -197,8 +198,12 @@ void IntermediateFormTest::placeModeListsProvincesLocalitiesComarcasAndAreas() {
     QVERIFY(f->formState().localityStage);
     const int localities = f->ListSelLugFP->count();
     QVERIFY(localities > 1);
-    f->ListSelLugFPClick(localities - 1);
+    f->ListSelLugFPClick(1);
     QVERIFY(f->reja->rowCount() > 2);
+    // The whole province, scrolled to the chosen locality's first centre.
+    const int top = f->reja->rowAt(1);
+    QVERIFY(top > 0);
+    QCOMPARE(f->reja->item(top, 0)->text().mid(1, 17).trimmed(), f->ListSelLugFP->item(1)->text());
     QVERIFY(gridColumn(f->reja, 0)[0].startsWith(QLatin1Char('-')));
     QVERIFY(gridColumn(f->reja, 1)[0].isEmpty());  // telephones start hidden
     QTest::mouseClick(f->BotTelefono, Qt::LeftButton);

@@ -119,6 +119,7 @@ void TForm3::buildBrowsing() {
     reja->setSelectionMode(QAbstractItemView::SingleSelection);
     reja->setShowGrid(false);
     reja->setWordWrap(false);
+    reja->setTextElideMode(Qt::ElideNone);
     reja->verticalHeader()->setDefaultSectionSize(kItemHeight);
     reja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -310,7 +311,7 @@ void TForm3::applyColours() {
     setWidgetFont(listSelFP, kComic, 10 + correction);
     setWidgetFont(ListTitFP, kTimesFont, 10 + correction);
     setWidgetFont(ListFPExpli, kTimesFont, 9 + correction);
-    setWidgetFont(reja, QStringLiteral("Courier New"), 9 + correction);
+    setWidgetFont(reja, QStringLiteral("Courier New"), 8 + correction);
     setWidgetFont(ListSelLugFP, kTimesFont, 11 + correction);
     setWidgetFont(ListGM, kTimesFont, 13 + correction, true);
     setWidgetFont(ListGM2, kTimesFont, 11 + correction);

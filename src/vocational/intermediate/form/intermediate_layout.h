@@ -23,15 +23,15 @@ inline constexpr QRect kNameOnView{388, 52, 390, 46};  // PanelCarSel
 inline constexpr QRect kHeading{388, 100, 390, 26};    // PanelSelTit
 inline constexpr QRect kList{388, 128, 390, 420};      // listSelFP
 inline constexpr QRect kGrid{388, 128, 390, 420};      // reja
-inline constexpr int kGridTextColumn = 310;
-inline constexpr int kGridPhoneColumn = 64;
+inline constexpr int kGridTextColumn = 306;
+inline constexpr int kGridPhoneColumn = 68;
 inline constexpr int kItemHeight = 18;
 inline constexpr int kPopupOffset = 310;  // the title popup stands this far left of the list
 inline constexpr int kPopupWidth = 300;
 
 // The left column: the maps, the place lists, the title's buttons.
 inline constexpr QRect kCommunityMap{22, 56, 286, 214};
-inline constexpr QRect kPlaceList{22, 56, 380, 300};  // ListSelLugFP
+inline constexpr QRect kPlaceList{22, 56, 356, 300};  // ListSelLugFP
 inline constexpr QRect kComarcaList{100, 280, 220, 190};
 inline constexpr int kTitleButtonsTop = 290;
 inline constexpr int kTitleButtonHeight = 34;
@@ -39,7 +39,7 @@ inline constexpr int kLeftWidth = 380;
 inline constexpr QRect kPrintSelection{22, 280, 380, 262};  // PanelImp
 inline constexpr QRect kBack{22, 552, 150, 32};             // BotRetrocederFP
 inline constexpr QRect kPrint{184, 552, 150, 32};           // BotImprimir
-inline constexpr QRect kPhone{250, 360, 152, 30};           // BotTelefono
+inline constexpr QRect kPhone{22, 362, 180, 30};            // BotTelefono
 
 // The questionnaire.
 inline constexpr int kAreaRowHeight = 32;

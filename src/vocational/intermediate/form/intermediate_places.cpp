@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 
 #include "common/fp_listing/listing_by_title.h"
@@ -40,10 +41,10 @@ void TForm3::showGrid(const fp_listing::Listing& listing, bool withPhones, bool 
     listSelFP->hide();
     reja->show();
     reja->raise();
-    if (QTableWidgetItem* top = reja->item(grid.topRow, 0))
-        reja->scrollToItem(top, QAbstractItemView::PositionAtTop);
-    else
-        reja->scrollToTop();
+    // Row by row: the remembered row at the top (the first row when there is none).
+    // (Laid out first: the scroll range of new rows is otherwise set only later.)
+    reja->doItemsLayout();
+    reja->verticalScrollBar()->setValue(grid.topRow);
 }
 
 // The title's centres in a community -----------------------------------------------------

@@ -95,9 +95,13 @@ void TForm3::TimerPilotoTimer() {
     if (++state_->pilotFrame < kPilotFrames) return;
     TimerPiloto.stop();
     if (state_->helpButtonPending) {
-        botSocorro->move(
-            std::min(piloto->x() + piloto->width(), width() - botSocorro->width() - 30),
-            piloto->y() + 10);
+        // As wide as its caption, beside the pilot and clear of the families list.
+        botSocorro->resize(botSocorro->sizeHint().width() + 16, botSocorro->height());
+        const int room = kList.left() - 8 - botSocorro->width();
+        if (piloto->x() + piloto->width() <= room)
+            botSocorro->move(piloto->x() + piloto->width(), piloto->y() + 10);
+        else  // a long caption goes under the pilot
+            botSocorro->move(std::max(kFrame + 8, room), piloto->y() + piloto->height() + 4);
         botSocorro->show();
         botSocorro->raise();
         TimerSocorro.stop();

@@ -27,15 +27,21 @@ using namespace intermediate;
 using namespace intermediate::layout;
 
 void TForm3::showGrid(const fp_listing::Listing& listing, bool withPhones, bool emptyNotice) {
+    // A title's centres show 44 characters of each row; a place's rows are shown whole,
+    // a title's name running on over the empty telephone column.
+    const std::size_t textWidth =
+        state_->mode == Mode::Place ? fp_listing::kRowWidth : fp_listing::kCentreNameWidth;
     const fp_listing::GridRows grid =
-        fp_listing::gridRows(listing, withPhones, fp_listing::kCentreNameWidth,
+        fp_listing::gridRows(listing, withPhones, textWidth,
                              emptyNotice ? program_.texts().trimmed(kNoCentres) : std::string());
+    reja->clearSpans();
     reja->clearContents();
     reja->setRowCount(static_cast<int>(grid.text.size()));
     for (int row = 0; row < reja->rowCount(); ++row) {
         const auto k = static_cast<std::size_t>(row);
         reja->setItem(row, 0, new QTableWidgetItem(toQt(TrimRight(grid.text[k]))));
         reja->setItem(row, 1, new QTableWidgetItem(toQt(TrimRight(grid.phone[k]))));
+        if (grid.titles[k] != 0) reja->setSpan(row, 0, 1, 2);
     }
     state_->rowTitles = grid.titles;
     listSelFP->hide();

@@ -118,7 +118,7 @@ void TForm3::BitFleGMdeClick() {
     if (flow_->step() != 2) return;
     clearBubble();
     const StepOutcome outcome =
-        flow_->forwardFromStatements(markedRows(ListGM2, 0), t.trimmed(kFamilyWord) + " ");
+        flow_->forwardFromStatements(markedRows(ListGM2, 0), t.trimmed(kFamilyWord));
     if (outcome == StepOutcome::NothingMarked) {
         beep();
         startHelpFlight(3);

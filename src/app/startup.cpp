@@ -32,22 +32,6 @@ void MainBlock::startSharedUnits() {
     pictures_.frameBitmap.fill(Qt::transparent);
 }
 
-const secondary::SecondaryData& MainBlock::secondaryData() {
-    if (!secondaryData_) {
-        secondaryData_ = std::make_unique<secondary::SecondaryData>();
-        secondary::loadSecondaryTexts(state_->files, *secondaryData_);
-        secondary::loadSecondaryTables(state_->files, *secondaryData_);
-    }
-    return *secondaryData_;
-}
-
-// The intermediate-FP form over the degrees form's geography; none without it.
-QWidget* MainBlock::intermediateForm(Program& program) {
-    const auto* degreesForm = qobject_cast<TForm1*>(program.form(QStringLiteral("TForm1")));
-    if (!degreesForm) return nullptr;
-    return createIntermediateForm(program, degreesForm->data().geography, secondaryData());
-}
-
 namespace {
 
 struct FormStep {
@@ -66,7 +50,7 @@ void MainBlock::createForms() {
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, {}},
         {"TForm5", 40, false, {}},
-        {"TForm3", 50, false, [this](Program& p) { return intermediateForm(p); }},
+        {"TForm3", 50, false, [](Program& p) { return createIntermediateForm(p); }},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "common/program/program.h"
-#include "secondary/data/secondary_data.h"
 
 namespace rumbelo {
 
@@ -16,12 +15,6 @@ class MainBlock : public Program {
   private:
     void startSharedUnits();
     void createForms();
-    // The secondary data the intermediate-FP form reads: the secondary form's once it is
-    // created; until then read here, once.
-    const secondary::SecondaryData& secondaryData();
-    QWidget* intermediateForm(Program& program);
-
-    std::unique_ptr<secondary::SecondaryData> secondaryData_;
 };
 
 // Starts the program on a folder without entering the message loop (tests use it).

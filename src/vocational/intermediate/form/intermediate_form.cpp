@@ -438,9 +438,16 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* createIntermediateForm(Program& program, const GeographyData& geography,
-                                const secondary::SecondaryData& data) {
-    return new TForm3(program, geography, data);
+QWidget* createIntermediateForm(Program& program) {
+    ProgramState& state = program.state();
+    const auto* geography = state.tables.find<GeographyData>();
+    if (!geography) return nullptr;
+    const auto& data =
+        state.tables.obtain<secondary::SecondaryData>([&](secondary::SecondaryData& d) {
+            secondary::loadSecondaryTexts(state.files, d);
+            secondary::loadSecondaryTables(state.files, d);
+        });
+    return new TForm3(program, *geography, data);
 }
 
 }  // namespace rumbelo

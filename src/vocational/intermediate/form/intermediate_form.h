@@ -222,8 +222,9 @@ class TForm3 : public QWidget, public SceneDoorEntry {
     QAbstractItemDelegate* plainDelegate_ = nullptr;  // the suggestions  // "piloto.DXG"
 };
 
-// Creates the intermediate-FP form over the loaded geography and secondary data.
-QWidget* createIntermediateForm(Program& program, const GeographyData& geography,
-                                const secondary::SecondaryData& data);
+// Creates the intermediate-FP form over the geography the degrees form published and the
+// secondary form's data (read once into the shared tables when that form is not created).
+// Nothing without the geography.
+QWidget* createIntermediateForm(Program& program);
 
 }  // namespace rumbelo

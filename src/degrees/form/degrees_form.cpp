@@ -53,6 +53,9 @@ void TForm1::create() {
         program_.requestTerminate();
         return;
     }
+    state.tables.publish(data_->degrees);
+    state.tables.publish(data_->fp);
+    state.tables.publish(data_->geography);
     // Set-up that needs the data.
     degreeFace_->fillFilters();
     regionMap_->setGeography(&data_->geography);

@@ -14,6 +14,7 @@
 #include "secondary/catalogue/form/catalogue_form.h"
 #include "secondary/form/secondary_form.h"
 #include "vocational/certificates/form/certificates_form.h"
+#include "vocational/intermediate/form/intermediate_form.h"
 
 namespace rumbelo {
 
@@ -51,7 +52,7 @@ void MainBlock::createForms() {
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, [](Program& p) { return createSecondaryForm(p); }},
         {"TForm5", 40, false, {}},
-        {"TForm3", 50, false, {}},
+        {"TForm3", 50, false, [](Program& p) { return createIntermediateForm(p); }},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
@@ -62,8 +63,7 @@ void MainBlock::createForms() {
         if (auto* splash = qobject_cast<TBienvenida*>(splash_); splash && step.progress >= 0)
             splash->setProgress(step.progress);
         if (step.create) {
-            QWidget* form = step.create(*this);
-            adopt(form);
+            if (QWidget* form = step.create(*this)) adopt(form);
         }
         if (step.checkAfter && state_->abortFlag) return;
     }

@@ -339,6 +339,12 @@ class ProgramFolderTest : public QObject {
         const ImageItem& girl = figure.item(u"figura");
         QCOMPARE(girl.patternCount(), 8);
         QCOMPARE(QSize(girl.width(), girl.height()), QSize(56, 118));
+        ImageList pilot;
+        QVERIFY2(pilot.load(programFile("piloto.DXG")), qPrintable(pilot.errorString()));
+        const ImageItem& walker = pilot.item(u"piloto");
+        QCOMPARE(walker.patternCount(), 8);
+        QCOMPARE(QSize(walker.width(), walker.height()), QSize(26, 54));
+        QVERIFY(walker.frame(0) != walker.frame(3));  // the walk moves
         const ImageItem& door = doors.item(u"puerta");
         QCOMPARE(door.patternCount(), 5);
         QCOMPARE(QSize(door.width(), door.height()), QSize(56, 168));

@@ -15,6 +15,7 @@
 #include "guide_girl.h"
 #include "key_colour.h"
 #include "list_writer.h"
+#include "pilot.h"
 #include "scene_items.h"
 #include "scene_picture.h"
 #include "section_tiles.h"
@@ -130,6 +131,8 @@ Outputs Forge::guideFiles() const {
         {QStringLiteral("chica.bmp"), encodeBmp(onKeyColour(guidePortrait()))},
         {QStringLiteral("figura.DXG"),
          encodeImageList({{QStringLiteral("figura"), guideFrames()}}, {})},
+        {QStringLiteral("piloto.DXG"),
+         encodeImageList({{QStringLiteral("piloto"), pilotFrames()}}, {})},
         {QStringLiteral("puertas.DXG"),
          encodeImageList({{QStringLiteral("puerta"), staticDoorFrames()}}, {})},
         {QStringLiteral("bocadillo.bmp"), encodeBmp(onKeyColour(staticBubble()))},

@@ -85,6 +85,8 @@ inline constexpr int kPortraitHeight = 220;
 inline constexpr int kHeliWidth = 83;    // the helicopters "he" of the forms
 inline constexpr int kRowIconSize = 28;  // the icons beside the list rows (text starts at 30-35)
 inline constexpr int kHeliHeight = 28;
+inline constexpr int kPilotWidth = 26;  // the helicopter's pilot, "piloto.DXG"
+inline constexpr int kPilotHeight = 54;
 inline constexpr int kScenePictureWidth = 800;
 inline constexpr int kScenePictureHeight = 600;
 

@@ -11,10 +11,11 @@
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
+#include "common/widgets/group_icon_delegate.h"
 #include "common/widgets/tiled_picture.h"
+#include "common/widgets/widget_paint.h"
 #include "vocational/certificates/form/certificates_form.h"
 #include "vocational/certificates/form/certificates_layout.h"
-#include "vocational/certificates/form/group_icon_delegate.h"
 #include "vocational/certificates/listing/certificate_lists.h"
 
 namespace rumbelo {
@@ -66,23 +67,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect where) {
     button->setCursor(Qt::PointingHandCursor);
     button->hide();
     return button;
-}
-
-void paint(QWidget* widget, Rgb background, Rgb text) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, toQColor(background));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, toQColor(text));
-    widget->setPalette(palette);
-}
-
-void setFontOf(QWidget* widget, const QString& family, int pointSize, bool bold = false) {
-    QFont font(family);
-    font.setPointSize(std::max(1, pointSize));
-    font.setBold(bold);
-    widget->setFont(font);
 }
 
 constexpr Rgb kInk{0, 0, 0};
@@ -191,10 +175,10 @@ void TCertifica::applyColours() {
     const ProgramState& state = program_.state();
     const ThemeColours& theme = state.theme.colours;
     const int correction = state.largeFontsCorrection;
-    paint(this, fixed_colours::kFormBackground, kInk);
+    paintWidgetColours(this, fixed_colours::kFormBackground, kInk);
     for (QWidget* panel :
          std::initializer_list<QWidget*>{ListSelFp, ListTitFP, ListFPExpli, PanelResul, PanelAyuda})
-        paint(panel, fixed_colours::kPanel, kInk);
+        paintWidgetColours(panel, fixed_colours::kPanel, kInk);
     // The caption colour where it reads on the door hover colour, else the nearest shade of
     // it that does: for the titles and for the row under the mouse.
     const Rgb caption = readableOn(theme.caption, theme.doorHover);
@@ -206,31 +190,32 @@ void TCertifica::applyColours() {
     }
     for (QWidget* heading :
          std::initializer_list<QWidget*>{PanelSelTit0, PanelSelTit1, PanelSelTit2})
-        paint(heading, theme.doorHover, caption);
+        paintWidgetColours(heading, theme.doorHover, caption);
     for (QLabel* title : {LabelTit1, LabelTit2, LabelTit3}) {
-        paint(title, theme.doorHover, caption);
+        paintWidgetColours(title, theme.doorHover, caption);
         title->setAutoFillBackground(false);
-        setFontOf(title, kTimes, 12 + correction, true);
+        setWidgetFont(title, kTimes, 12 + correction, true);
     }
     // The certificate's name on the highlight colour: dark on yellow, light on navy.
     constexpr Rgb kWhite{255, 255, 255};
-    paint(LabelTitulo, theme.highlight,
-          contrastRatio(kInk, theme.highlight) >= contrastRatio(kWhite, theme.highlight) ? kInk
-                                                                                         : kWhite);
-    setFontOf(LabelTitulo, kTimes, 13 + correction, true);
+    paintWidgetColours(
+        LabelTitulo, theme.highlight,
+        contrastRatio(kInk, theme.highlight) >= contrastRatio(kWhite, theme.highlight) ? kInk
+                                                                                       : kWhite);
+    setWidgetFont(LabelTitulo, kTimes, 13 + correction, true);
     for (QLabel* label : {LabelReq, LabelHor})
-        setFontOf(label, kTimes, 11 + correction, true);
+        setWidgetFont(label, kTimes, 11 + correction, true);
     for (QLabel* label : {LabelRequisitos, LabelHoras, LabelDes})
-        setFontOf(label, kTimes, 11 + correction);
-    setFontOf(ListSelFp, kTimes, 12 + correction);
+        setWidgetFont(label, kTimes, 11 + correction);
+    setWidgetFont(ListSelFp, kTimes, 12 + correction);
     for (QListWidget* list : {ListTitFP, ListFPExpli})
-        setFontOf(list, kTimes, 11 + correction);
+        setWidgetFont(list, kTimes, 11 + correction);
     for (QLabel* label : LabelAyu) {
-        setFontOf(label, QStringLiteral("Comic Sans MS"), 9 + correction);
+        setWidgetFont(label, QStringLiteral("Comic Sans MS"), 9 + correction);
         label->setWordWrap(true);
     }
     for (QPushButton* button : {BotRetrocederFP, BotImprimir, BotInternet})
-        setFontOf(button, kTimes, 12 + correction);
+        setWidgetFont(button, kTimes, 12 + correction);
 }
 
 }  // namespace rumbelo

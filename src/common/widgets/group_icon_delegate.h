@@ -1,6 +1,7 @@
 #pragma once
 // Rows of a list drawn with an icon of the shared icon list at the left edge and the text
-// beside it, as the group lists of the vocational sections show them.
+// beside it, as the group lists of the vocational sections and the intermediate-FP
+// questionnaire's areas show them.
 #include <QImage>
 #include <QList>
 #include <QStyledItemDelegate>

@@ -1,4 +1,4 @@
-#include "vocational/certificates/form/group_icon_delegate.h"
+#include "common/widgets/group_icon_delegate.h"
 
 #include <QApplication>
 #include <QPainter>

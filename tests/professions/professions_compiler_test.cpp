@@ -24,10 +24,12 @@ std::vector<std::string> linesOf(const std::filesystem::path& file) {
 struct Sources {
     std::string activities = "SANI\tSanidad\nCUID\tCuidados\n";
     std::string longPhrases = "Me gusta cuidar a la gente.\tSANI CUID\n";
-    std::string shortPhrases = "# key main second text\ncurar\tSANI\tCUID\tCurar a personas\n"
-                               "mayores\tCUID\t-\tCuidar a personas mayores\n";
-    std::string professions = "SANI\tCUID\tEnfermero o enfermera\tcurar\tC:enfermeria M:gm-aux\n"
-                              "CUID\t-\tGerocultor\tmayores curar\tM:gm-aux O:bomberos\n";
+    std::string shortPhrases =
+        "# key main second text\ncurar\tSANI\tCUID\tCurar a personas\n"
+        "mayores\tCUID\t-\tCuidar a personas mayores\n";
+    std::string professions =
+        "SANI\tCUID\tEnfermero o enfermera\tcurar\tC:enfermeria M:gm-aux\n"
+        "CUID\t-\tGerocultor\tmayores curar\tM:gm-aux O:bomberos\n";
 };
 
 std::vector<std::string> compile(const Sources& s, const TempFolder& out) {
@@ -53,7 +55,8 @@ TEST(ProfessionsCompiler, WritesTheColumnsWithPhraseNumbersAndStudyLines) {
     TempFolder out;
     const auto errors = compile({}, out);
     ASSERT_TRUE(errors.empty()) << allErrors(errors);
-    EXPECT_EQ(linesOf(out.path() / "ACTIVIDA"), (std::vector<std::string>{"SANI Sanidad", "CUID Cuidados"}));
+    EXPECT_EQ(linesOf(out.path() / "ACTIVIDA"),
+              (std::vector<std::string>{"SANI Sanidad", "CUID Cuidados"}));
     const auto longPhrases = linesOf(out.path() / "FRALARGAS");
     ASSERT_EQ(longPhrases.size(), 1u);
     EXPECT_EQ(longPhrases[0].substr(115), "SANI CUID");
@@ -73,9 +76,10 @@ TEST(ProfessionsCompiler, WritesTheColumnsWithPhraseNumbersAndStudyLines) {
 TEST(ProfessionsCompiler, NamesTheSourceLineOfWhatCannotBeUsed) {
     TempFolder out;
     Sources s;
-    s.professions = "SANI\tCUID\tEnfermero o enfermera de un nombre demasiado largo\tcurar\tC:enfermeria\n"
-                    "SANI\tXXXX\tDentista\tdesconocida\tC:odontologia\n"
-                    "CUID\t-\tGerocultor\tmayores\tM:gm-aux\n";
+    s.professions =
+        "SANI\tCUID\tEnfermero o enfermera de un nombre demasiado largo\tcurar\tC:enfermeria\n"
+        "SANI\tXXXX\tDentista\tdesconocida\tC:odontologia\n"
+        "CUID\t-\tGerocultor\tmayores\tM:gm-aux\n";
     auto errors = compile(s, out);
     EXPECT_TRUE(anyErrorContains(errors, "professions/profesiones.tsv:1")) << allErrors(errors);
     EXPECT_TRUE(anyErrorContains(errors, "activity code \"XXXX\"")) << allErrors(errors);

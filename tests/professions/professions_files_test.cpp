@@ -15,9 +15,8 @@ using namespace testing;
 
 TEST(ProfessionsFiles, AShortProfessionLineEndsItsStudiesAtTheMissingCodes) {
     // Cut after the second study code: the third reads as blanks.
-    const Profession p =
-        readProfession(professionLine("SANI", "CUID", "Enfermero o enfermera", "  3 12", "C004S011"),
-                       7);
+    const Profession p = readProfession(
+        professionLine("SANI", "CUID", "Enfermero o enfermera", "  3 12", "C004S011"), 7);
     EXPECT_EQ(p.number, 7);
     EXPECT_EQ(p.first, "SANI");
     EXPECT_EQ(p.second, "CUID");
@@ -60,7 +59,8 @@ TEST(ProfessionsFiles, ALongPhraseWithFewerCodesLeavesTheOthersBlank) {
 TEST(ProfessionsFiles, AStudyCodeNamesItsLineAsTheListStandsHeadersIncluded) {
     ProfessionsLines lines;
     for (int k = 1; k <= 14; ++k)
-        lines.studyLists[0].push_back(k == 1 ? "-Ciencias de la salud" : "Grado " + std::to_string(k));
+        lines.studyLists[0].push_back(k == 1 ? "-Ciencias de la salud"
+                                             : "Grado " + std::to_string(k));
     lines.studyLists[0][11] = "Medicina (Lic.)";  // line 12
     lines.studyLists[3] = {"Bomberos"};
     const ProfessionsData data = professionsDataFrom(lines);
@@ -108,7 +108,9 @@ TEST(ProfessionsFiles, TheLoaderReportsAMissingOrOverlongFileByName) {
 
     // Ctrl-Z and a last line without its end are read as every reader reads them.
     folder.writeLines("FRALARGAS", {"Frase"});
-    folder.write("ACTIVIDA", "SANI Sanidad\r\nCUID Cuidados\x1A" "basura");
+    folder.write("ACTIVIDA",
+                 "SANI Sanidad\r\nCUID Cuidados\x1A"
+                 "basura");
     aborted = false;
     ASSERT_TRUE(loadProfessionsData(files, data));
     ASSERT_EQ(data.activities.size(), 2u);

@@ -250,8 +250,8 @@ void ProfessionsFormTest::aFourthPhraseIsRefusedUntilOneIsUnmarked() {
     QCOMPARE(marked(f->ListCues), 4);
     QTest::mouseClick(f->BotFraSig, Qt::LeftButton);
     QVERIFY(f->PanelFrase->isVisible());
-    QCOMPARE(f->LabelFrase->text(), text(634) + QLatin1Char(' ') + text(635) +
-                                        QLatin1Char(' ') + text(636));
+    QCOMPARE(f->LabelFrase->text(),
+             text(634) + QLatin1Char(' ') + text(635) + QLatin1Char(' ') + text(636));
     QCOMPARE(f->pageIndex(), 0);
     QVERIFY(!f->ListSel->isVisible());
     clickRow(f->ListCues, 4);

@@ -136,12 +136,12 @@ TEST(ActivityScores, EqualScoresKeepTheOrderOfTheActivities) {
 
 TEST(ActivityScores, AFavouriteSecondActivityPhraseGivesOnePointTwoFive) {
     const ProfessionsData data = scoringData();
-    // Row 1 is "C y luego A", the favourite: C 1 + 1.5, A 0.5 + 0.75.
-    const auto scores = scoreActivities(data, {2, 3}, 1);
+    // Row 1 is "C y luego A", the favourite: C 1 + 1.5, A 0.5 + 0.75; row 0 gives B 1.
+    const auto scores = scoreActivities(data, {1, 3}, 1);
     EXPECT_DOUBLE_EQ(scores[0], 1.25);
-    EXPECT_DOUBLE_EQ(scores[1], 0.0);
+    EXPECT_DOUBLE_EQ(scores[1], 1.0);
     EXPECT_DOUBLE_EQ(scores[2], 2.5);
-    EXPECT_EQ(rankActivities(scores), (std::vector<int>{2, 0}));
+    EXPECT_EQ(rankActivities(scores), (std::vector<int>{2, 0, 1}));
     // Without the favourite the same phrase gives the second activity half a point.
     EXPECT_DOUBLE_EQ(scoreActivities(data, {3}, -1)[0], 0.5);
 }

@@ -17,12 +17,13 @@ ProfessionsData smallData() {
     lines.activities = {activityLine("SANI", "Sanidad"), activityLine("CUID", "Cuidados")};
     lines.longPhrases = {longLine("Me gusta cuidar", "SANI CUID")};
     lines.shortPhrases = {shortLine("SANI", "CUID", "Curar a personas")};
-    lines.professions = {professionLine("SANI", "CUID", "Enfermero o enfermera", "  1  0",
-                                        "C002M003O001"),
-                         professionLine("CUID", "SANI", "Gerocultor", "  1  0", "M003")};
+    lines.professions = {
+        professionLine("SANI", "CUID", "Enfermero o enfermera", "  1  0", "C002M003O001"),
+        professionLine("CUID", "SANI", "Gerocultor", "  1  0", "M003")};
     lines.studyLists[0] = {"Medicina (Lic.)", "Enfermería (Dipl.)", "a", "b", "c", "d"};
-    lines.studyLists[2] = {"-Sanidad", "Farmacia", "Cuidados Auxiliares de Enfermería"};
-    lines.studyLists[3] = {"Oposiciones a las administraciones públicas del Estado y de las comunidades"};
+    lines.studyLists[2] = {"-Sanidad", "Farmacia", "Cuidados Auxiliares de Enfermeria"};
+    lines.studyLists[3] = {
+        "Oposiciones a las administraciones públicas del Estado y de las comunidades"};
     return professionsDataFrom(lines);
 }
 
@@ -32,7 +33,7 @@ InterfaceTexts reportTexts() {
     texts.set(642, "Tus campos profesionales");
     texts.set(624, "Profesiones del campo");
     texts.set(113, "FP Grado Medio");
-    texts.set(628, "Otros títulos");
+    texts.set(628, "Otros t\xEDtulos");
     return texts;
 }
 
@@ -54,7 +55,7 @@ TEST(ProfessionsReport, ListsEachProfessionWithItsStudiesThenTheActivities) {
     EXPECT_EQ(t[4], "Profesiones de tu frase");
     EXPECT_EQ(t[6], "\x95 Enfermero o enfermera");
     EXPECT_EQ(t[7], "    Enfermería (Dipl.) (T\xEDt. Univers.)");
-    EXPECT_EQ(t[8], "    Cuidados Auxiliares de Enfermería (Tít. FP Grado Medio)");
+    EXPECT_EQ(t[8], "    Cuidados Auxiliares de Enfermeria (T\xEDt. FP Grado Medio)");
     // Long study names are cut at the report's 60 characters.
     EXPECT_EQ(t[9].size(), ReportTable::kWidth);
     EXPECT_EQ(t[11], "Tus campos profesionales");
@@ -66,7 +67,7 @@ TEST(ProfessionsReport, ListsEachProfessionWithItsStudiesThenTheActivities) {
     EXPECT_EQ(report.bold.count(), 4);
     for (int line : {1, 4, 6, 11})
         EXPECT_TRUE(report.bold.contains(line)) << line;
-    EXPECT_EQ(studyTypeNote(reportTexts(), 'O'), " (Otros títulos.)");
+    EXPECT_EQ(studyTypeNote(reportTexts(), 'O'), " (Otros t\xEDtulos.)");
     EXPECT_EQ(studyTypeNote(reportTexts(), 'S'), " (T\xEDt. F.P. Sup.)");
 }
 
@@ -91,10 +92,10 @@ TEST(DataRules, FindCodesAndReferencesTheQuestionnaireCannotUse) {
     EXPECT_TRUE(professionsDataProblems(data).empty());
     data.activities.push_back(readActivity("EDUC Enseñanza", 3));
     data.shortPhrases.push_back(readShortPhrase("SANO     Sin nadie", 2));
-    data.professions.push_back(readProfession(
-        professionLine("SANI", "CUID", "Médico", "  0  0", "C005M001"), 3));
-    data.professions.push_back(readProfession(
-        professionLine("SANI", "CUID", "Dentista", "  1  0", "C001    C002"), 4));
+    data.professions.push_back(
+        readProfession(professionLine("SANI", "CUID", "Médico", "  0  0", "C005M001"), 3));
+    data.professions.push_back(
+        readProfession(professionLine("SANI", "CUID", "Dentista", "  1  0", "C001    C002"), 4));
     const auto problems = professionsDataProblems(data);
     EXPECT_TRUE(hasProblem(problems, "ACTIVIDA", 3, "no long phrase leads to"));
     EXPECT_TRUE(hasProblem(problems, "FRACORTAS", 2, "\"SANO\" is not in ACTIVIDA"));
@@ -108,8 +109,10 @@ TEST(DataRules, FindCodesAndReferencesTheQuestionnaireCannotUse) {
 
 TEST(DataRules, AChoiceOfThreeLongPhrasesMustFitThePages) {
     ProfessionsLines lines;
-    lines.activities = {activityLine("AAAA", "A"), activityLine("BBBB", "B"), activityLine("CCCC", "C")};
-    lines.longPhrases = {longLine("Uno", "AAAA"), longLine("Dos", "BBBB"), longLine("Tres", "CCCC")};
+    lines.activities = {activityLine("AAAA", "A"), activityLine("BBBB", "B"),
+                        activityLine("CCCC", "C")};
+    lines.longPhrases = {longLine("Uno", "AAAA"), longLine("Dos", "BBBB"),
+                         longLine("Tres", "CCCC")};
     for (int k = 1; k <= 46; ++k) {
         const std::string code = k <= 16 ? "AAAA" : k <= 32 ? "BBBB" : "CCCC";
         lines.shortPhrases.push_back(shortLine(code, "    ", "Frase " + std::to_string(k)));

@@ -44,23 +44,24 @@ void checkStudies(const ProfessionsData& data, const Profession& p, const Where&
             continue;
         }
         if (ended) {
-            add(problems, where, "study code " + quoted(code) +
-                               " after the end of the list is never shown");
+            add(problems, where,
+                "study code " + quoted(code) + " after the end of the list is never shown");
             continue;
         }
         const StudyList& list = data.studyLists[static_cast<std::size_t>(type)];
         const auto number = parseNumber(code.substr(1));
         const int last = list.count() - (type == StudyType::Degree ? kClosingDegreeLines : 0);
         if (!number || *number < 1 || *number > last) {
-            add(problems, where, "study code " + quoted(code) + " names no line of " +
-                               list.slots[0]);
+            add(problems, where,
+                "study code " + quoted(code) + " names no line of " + list.slots[0]);
             continue;
         }
         const std::string& name = list.slots[static_cast<std::size_t>(*number)];
         if (IsBlank(name) || name[0] == '-')
-            add(problems, where, "study code " + quoted(code) + " names " +
-                               (IsBlank(name) ? "an empty line" : "a family heading") + " of " +
-                               list.slots[0]);
+            add(problems, where,
+                "study code " + quoted(code) + " names " +
+                    (IsBlank(name) ? "an empty line" : "a family heading") + " of " +
+                    list.slots[0]);
     }
 }
 
@@ -124,13 +125,12 @@ std::vector<DataProblem> professionsDataProblems(const ProfessionsData& data) {
         for (int number : {p.firstPhrase, p.secondPhrase}) {
             if (number == 0) continue;
             if (!data.shortPhrase(number))
-                add(problems, where, "short phrase " + std::to_string(number) +
-                                   " is not in FRACORTAS");
+                add(problems, where,
+                    "short phrase " + std::to_string(number) + " is not in FRACORTAS");
             else
                 ++phrases, phrasesUsed.insert(number);
         }
-        if (phrases == 0)
-            add(problems, where, "no short phrase leads to " + quoted(p.name));
+        if (phrases == 0) add(problems, where, "no short phrase leads to " + quoted(p.name));
         if (studiesOf(p).empty()) add(problems, where, "no studies for " + quoted(p.name));
         checkStudies(data, p, where, problems);
     }
@@ -148,9 +148,9 @@ std::vector<DataProblem> professionsDataProblems(const ProfessionsData& data) {
         std::string rows;
         for (int r : worst.rows)
             rows += (rows.empty() ? "" : ", ") + std::to_string(r + 1);
-        add(problems, {"FRALARGAS", 0}, "lines " + rows + " together suggest " +
-                           std::to_string(worst.suggested) + " short phrases; the pages hold " +
-                           std::to_string(kPageCapacity));
+        add(problems, {"FRALARGAS", 0},
+            "lines " + rows + " together suggest " + std::to_string(worst.suggested) +
+                " short phrases; the pages hold " + std::to_string(kPageCapacity));
     }
     return problems;
 }

@@ -7,10 +7,14 @@ namespace rumbelo::professions {
 
 std::string studyTypeNote(const InterfaceTexts& texts, char typeLetter) {
     switch (typeLetter) {
-        case 'C': return " (T\xEDt. Univers.)";
-        case 'S': return " (T\xEDt. F.P. Sup.)";
-        case 'M': return " (T\xEDt. " + texts.trimmed(113) + ")";
-        default: return " (" + cut(texts[628], 13) + ".)";
+        case 'C':
+            return " (T\xEDt. Univers.)";
+        case 'S':
+            return " (T\xEDt. F.P. Sup.)";
+        case 'M':
+            return " (T\xEDt. " + texts.trimmed(113) + ")";
+        default:
+            return " (" + cut(texts[628], 13) + ".)";
     }
 }
 

@@ -19,11 +19,11 @@ struct ProfessionsReport {
 
 struct ReportInput {
     std::string studentName;
-    std::string title;                     // the results title on screen
-    std::string professionsHeading;        // the heading over the professions on screen
-    std::vector<int> professions;          // those listed on screen (0-based)
-    std::vector<std::string> activityRows; // the activity list as on screen
-    int bestActivity = -1;                 // 0-based; -1 when nothing ranked
+    std::string title;                      // the results title on screen
+    std::string professionsHeading;         // the heading over the professions on screen
+    std::vector<int> professions;           // those listed on screen (0-based)
+    std::vector<std::string> activityRows;  // the activity list as on screen
+    int bestActivity = -1;                  // 0-based; -1 when nothing ranked
 };
 
 ProfessionsReport professionsReport(const ProfessionsData& data, const InterfaceTexts& texts,

@@ -47,11 +47,20 @@ bool isNoCode(const Code& code) {
 
 bool studyTypeOf(char letter, StudyType& type) {
     switch (letter) {
-        case 'C': type = StudyType::Degree; return true;
-        case 'S': type = StudyType::HigherFp; return true;
-        case 'M': type = StudyType::MediumFp; return true;
-        case 'O': type = StudyType::Other; return true;
-        default: return false;
+        case 'C':
+            type = StudyType::Degree;
+            return true;
+        case 'S':
+            type = StudyType::HigherFp;
+            return true;
+        case 'M':
+            type = StudyType::MediumFp;
+            return true;
+        case 'O':
+            type = StudyType::Other;
+            return true;
+        default:
+            return false;
     }
 }
 

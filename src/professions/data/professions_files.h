@@ -54,9 +54,9 @@ struct Profession {
     int number = 0;
     Code first;
     Code second;
-    std::string name;  // 40 characters
-    int firstPhrase = 0;   // 0: none
-    int secondPhrase = 0;  // 0: none
+    std::string name;                                        // 40 characters
+    int firstPhrase = 0;                                     // 0: none
+    int secondPhrase = 0;                                    // 0: none
     std::array<std::string, kStudiesPerProfession> studies;  // "Cnnn", "Snnn", "Mnnn", "Onnn"
 };
 

@@ -23,9 +23,9 @@ void PhraseIconDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     if (icon >= 0 && icon < icons_.size()) {
         const QImage& picture = icons_[icon];
         const QSize size = picture.size().boundedTo(QSize(kPhraseTextLeft - 4, row.height() - 2));
-        painter->drawImage(QRect(QPoint(row.left() + 1, row.top() + (row.height() - size.height()) / 2),
-                                 size),
-                           picture);
+        painter->drawImage(
+            QRect(QPoint(row.left() + 1, row.top() + (row.height() - size.height()) / 2), size),
+            picture);
     }
     painter->setFont(option.font);
     painter->setPen(marked ? palette.highlightedText().color() : palette.text().color());

@@ -85,8 +85,8 @@ void Tprofe::enterFromSceneDoor(int) {
 }
 
 void Tprofe::start() {
-    for (QWidget* hidden : std::initializer_list<QWidget*>{PanelResul, BotImp, ListSel, PanelSelTit0,
-                                                           ListResProf, ListTit})
+    for (QWidget* hidden : std::initializer_list<QWidget*>{PanelResul, BotImp, ListSel,
+                                                           PanelSelTit0, ListResProf, ListTit})
         hidden->hide();
     TimerAyu.stop();
     TimerAyu0.stop();
@@ -320,8 +320,9 @@ void Tprofe::computeResults() {
     }
     const int rows = static_cast<int>(professionsShown_.size()) + 1;
     fillRows(ListResulProf, professionRows(data_, professionsShown_), kResultRowHeight);
-    ListResulProf->resize(ListResulProf->width(),
-                          std::min(kResultRowHeight * rows + 2, LabelTitExpli->y() - ListResulProf->y() - 4));
+    ListResulProf->resize(
+        ListResulProf->width(),
+        std::min(kResultRowHeight * rows + 2, LabelTitExpli->y() - ListResulProf->y() - 4));
     hoverShown_ = false;
     showStudies(1);
     showActivityProfessions(1);
@@ -344,11 +345,12 @@ void Tprofe::showStudies(int row) {
     LabelTit3->clear();
     if (!hoverShown_ || row < 1 || row > static_cast<int>(professionsShown_.size())) return;
     LabelTit3->setText(ListResulProf->item(row)->text());
-    const Profession& p =
-        data_.professions[static_cast<std::size_t>(professionsShown_[static_cast<std::size_t>(row - 1)])];
+    const Profession& p = data_.professions[static_cast<std::size_t>(
+        professionsShown_[static_cast<std::size_t>(row - 1)])];
     QString html;
     for (const StudyRow& study : studyRows(data_, program_.texts(), p)) {
-        const QString line = escaped(study.text).replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        const QString line =
+            escaped(study.text).replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
         html += study.heading ? QStringLiteral("<div style=\"color:#008000\">%1</div>").arg(line)
                               : QStringLiteral("<div style=\"color:#000000\">%1</div>").arg(line);
     }
@@ -362,8 +364,11 @@ void Tprofe::showActivityProfessions(int row) {
     const auto rows = activityProfessionRows(data_, program_.texts(),
                                              ranked_[static_cast<std::size_t>(row - 1)], row);
     fillRows(ListResProf, rows, kResultRowHeight);
-    ListResProf->resize(ListResProf->width(), std::min<int>(static_cast<int>(rows.size()) * kResultRowHeight + 4,
-                                                            kBackButton.top() - ListResProf->y() - 6));
+    // Above the studies' heading, so that both panels can be read; a longer list scrolls.
+    const int bottom = PanelResul->y() + Labeltit2->y() - 4;
+    ListResProf->resize(ListResProf->width(),
+                        std::min(static_cast<int>(rows.size()) * kResultRowHeight + 4,
+                                 bottom - ListResProf->y()));
 }
 
 void Tprofe::ListResulProfMouseMove(int row) {
@@ -371,8 +376,7 @@ void Tprofe::ListResulProfMouseMove(int row) {
     ListTit->show();
     if (hoverLock_) return;
     const int oneBased = row + 1;
-    if (row < 0 || row >= ListResulProf->count() || oneBased == 1 ||
-        oneBased == lastProfessionRow_)
+    if (row < 0 || row >= ListResulProf->count() || oneBased == 1 || oneBased == lastProfessionRow_)
         return;
     lastProfessionRow_ = oneBased;
     selectOnly(ListResulProf, row);

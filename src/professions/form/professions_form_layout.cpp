@@ -130,15 +130,17 @@ void Tprofe::buildQuestionBox() {
 
 void Tprofe::buildLists() {
     ListCues = makeList(this, "ListCues", kPhraseList, QAbstractItemView::MultiSelection);
-    ListCues->setItemDelegate(new PhraseIconDelegate(program_.pictures().ImageListIconos, ListCues));
+    ListCues->setItemDelegate(
+        new PhraseIconDelegate(program_.pictures().ImageListIconos, ListCues));
     PanelSelTit0 = makePanel(this, "PanelSelTit0", kTitlePanel);
     LabelTit0 = makeLabel(PanelSelTit0, "LabelTit0", QRect(kTitlePanel.width(), 4, 600, 24));
-    ListSel = makeList(this, "ListSel", QRect(kTitlePanel.left(), kShortListTop,
-                                              kTitlePanel.width(), kShortRowHeight),
-                       QAbstractItemView::MultiSelection);
+    ListSel =
+        makeList(this, "ListSel",
+                 QRect(kTitlePanel.left(), kShortListTop, kTitlePanel.width(), kShortRowHeight),
+                 QAbstractItemView::MultiSelection);
     ListSel->setWordWrap(true);
-    ListResProf = makeList(this, "ListResProf", kActivityProfessions,
-                           QAbstractItemView::NoSelection);
+    ListResProf =
+        makeList(this, "ListResProf", kActivityProfessions, QAbstractItemView::NoSelection);
     for (QListWidget* list : {ListCues, ListSel})
         list->viewport()->installEventFilter(this);
     TimerAyu0.setObjectName(QStringLiteral("TimerAyu0"));
@@ -155,11 +157,13 @@ void Tprofe::buildResultPanel() {
     LabelTitulo = makeLabel(PanelResul, "LabelTitulo", QRect(8, 6, w - 16, 30));
     LabelTitulo->setAlignment(Qt::AlignCenter);
     LabelActi = makeLabel(PanelResul, "LabelActi", QRect(w / 2, 42, w - 40, 22));
-    ListResulAct = makeList(PanelResul, "ListResulAct", QRect(20, 68, column, 3 * kResultRowHeight + 2),
-                            QAbstractItemView::SingleSelection);
+    ListResulAct =
+        makeList(PanelResul, "ListResulAct", QRect(20, 68, column, 3 * kResultRowHeight + 2),
+                 QAbstractItemView::SingleSelection);
     LabelTit1 = makeLabel(PanelResul, "LabelTit1", QRect(w / 3, 150, w - 40, 22));
-    ListResulProf = makeList(PanelResul, "ListResulProf", QRect(20, 176, column, kResultRowHeight + 2),
-                             QAbstractItemView::SingleSelection);
+    ListResulProf =
+        makeList(PanelResul, "ListResulProf", QRect(20, 176, column, kResultRowHeight + 2),
+                 QAbstractItemView::SingleSelection);
     Labeltit2 = makeLabel(PanelResul, "Labeltit2", QRect(kRightColumnLeft, 262, column, 22));
     LabelTit3 = makeLabel(PanelResul, "LabelTit3", QRect(kRightColumnLeft, 286, column, 22));
     ListTit = new QTextEdit(PanelResul);
@@ -176,9 +180,9 @@ void Tprofe::buildResultPanel() {
     for (QWidget* watched : std::initializer_list<QWidget*>{
              ListResulAct->viewport(), ListResulProf->viewport(), ListTit->viewport()})
         watched->installEventFilter(this);
-    for (QWidget* shown : std::initializer_list<QWidget*>{LabelTitulo, LabelActi, ListResulAct, LabelTit1,
-                                                          ListResulProf, Labeltit2, LabelTit3,
-                                                          LabelTitExpli})
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{LabelTitulo, LabelActi, ListResulAct, LabelTit1,
+                                         ListResulProf, Labeltit2, LabelTit3, LabelTitExpli})
         shown->show();
     TimerAyu.setObjectName(QStringLiteral("TimerAyu"));
     TimerAyu.setInterval(kSlideIntervalMs);
@@ -233,8 +237,8 @@ void Tprofe::applyColours() {
     paint(PanelSelTit0, theme.doorHover, caption);
     paint(LabelTit0, theme.doorHover, caption);
     LabelTit0->setAutoFillBackground(false);
-    for (QWidget* list : std::initializer_list<QWidget*>{ListCues, ListSel, ListResulAct,
-                                                         ListResulProf}) {
+    for (QWidget* list :
+         std::initializer_list<QWidget*>{ListCues, ListSel, ListResulAct, ListResulProf}) {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Highlight, toQColor(theme.doorHover));
         palette.setColor(QPalette::HighlightedText, toQColor(caption));
@@ -254,8 +258,8 @@ void Tprofe::applyColours() {
     setFontOf(LabelTitExpli, kTimes, 11 + correction);
     setFontOf(ListCues, kTimes, 10 + correction);
     setFontOf(ListSel, kTimes, 13 + correction);
-    for (QWidget* list : std::initializer_list<QWidget*>{ListResulAct, ListResulProf, ListResProf,
-                                                         ListTit})
+    for (QWidget* list :
+         std::initializer_list<QWidget*>{ListResulAct, ListResulProf, ListResProf, ListTit})
         setFontOf(list, kTimes, 11 + correction);
     for (QPushButton* button : {BotSi, BotNo, BotImp, BotAcabar})
         setFontOf(button, kTimes, 12 + correction, true);

@@ -19,7 +19,7 @@ inline constexpr int kResultRowHeight = 21;
 inline constexpr int kResultColumnWidth = 360;
 inline constexpr int kRightColumnLeft = 388;
 inline constexpr int kSlideStop = 20;  // the result headings halt this far from the left
-inline constexpr QRect kActivityProfessions{408, 92, 352, 0};  // on the form, beside the list
+inline constexpr QRect kActivityProfessions{408, 88, 352, 0};  // on the form, beside the list
 inline constexpr QRect kBackButton{20, 540, 64, 48};
 inline constexpr QRect kNextButton{716, 540, 64, 48};
 inline constexpr QRect kPrintButton{240, 550, 150, 34};

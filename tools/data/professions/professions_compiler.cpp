@@ -100,11 +100,13 @@ std::vector<std::string> compileShortPhrases(CompileContext& ctx, const std::set
         if (key.empty() || !keys.emplace(key, static_cast<int>(lines.size()) + 1).second)
             ctx.diag.error(line.pos, "a short phrase needs a key of its own: \"" + key + "\"");
         const Code main = activityCode(ctx, line.field(1), line.pos, codes);
-        const Code second = line.field(2) == "-" ? std::string(kCodeWidth, ' ')
-                                                 : activityCode(ctx, line.field(2), line.pos, codes);
+        const Code second = line.field(2) == "-"
+                                ? std::string(kCodeWidth, ' ')
+                                : activityCode(ctx, line.field(2), line.pos, codes);
         if (main == second) ctx.diag.error(line.pos, "the second activity repeats the main one");
-        lines.push_back(TrimRight(main + " " + second + " " +
-                                  text(ctx, line.field(3), kShortTextWidth, line.pos, "the phrase")));
+        lines.push_back(
+            TrimRight(main + " " + second + " " +
+                      text(ctx, line.field(3), kShortTextWidth, line.pos, "the phrase")));
     }
     if (static_cast<int>(lines.size()) > kMaxShortPhrases)
         ctx.diag.error({file->name, 0}, std::to_string(lines.size()) + " short phrases; at most " +
@@ -137,7 +139,8 @@ std::vector<std::string> compileProfessionLines(CompileContext& ctx, const std::
     for (const auto& line : file->lines) {
         at.push_back(line.pos);
         const Code first = activityCode(ctx, line.field(0), line.pos, codes);
-        const Code second = activityCode(ctx, line.field(1), line.pos, codes);
+        const Code second = line.field(1) == "-" ? std::string(kCodeWidth, ' ')
+                                                 : activityCode(ctx, line.field(1), line.pos, codes);
         std::string out = first + " " + second + " " +
                           text(ctx, line.field(2), kProfessionNameWidth, line.pos, "the name");
         const auto keys = splitWords(line.field(3));

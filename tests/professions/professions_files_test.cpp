@@ -115,7 +115,7 @@ TEST(ProfessionsFiles, TheLoaderReportsAMissingOrOverlongFileByName) {
     ASSERT_TRUE(loadProfessionsData(files, data));
     ASSERT_EQ(data.activities.size(), 2u);
     EXPECT_EQ(TrimRight(data.activities[1].name), "Cuidados");
-    EXPECT_EQ(data.studyLists[2].slots[0], "FP2");
+    EXPECT_EQ(data.studyLists[2].entries[0], "FP2");
 }
 
 }  // namespace

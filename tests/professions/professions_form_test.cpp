@@ -3,6 +3,7 @@
 // studies, the printed report, and the way out through the studies panel.
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProcess>

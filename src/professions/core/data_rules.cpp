@@ -53,15 +53,15 @@ void checkStudies(const ProfessionsData& data, const Profession& p, const Where&
         const int last = list.count() - (type == StudyType::Degree ? kClosingDegreeLines : 0);
         if (!number || *number < 1 || *number > last) {
             add(problems, where,
-                "study code " + quoted(code) + " names no line of " + list.slots[0]);
+                "study code " + quoted(code) + " names no line of " + list.entries[0]);
             continue;
         }
-        const std::string& name = list.slots[static_cast<std::size_t>(*number)];
+        const std::string& name = list.entries[static_cast<std::size_t>(*number)];
         if (IsBlank(name) || name[0] == '-')
             add(problems, where,
                 "study code " + quoted(code) + " names " +
                     (IsBlank(name) ? "an empty line" : "a family heading") + " of " +
-                    list.slots[0]);
+                    list.entries[0]);
     }
 }
 

@@ -117,7 +117,7 @@ std::string ProfessionsData::studyName(const std::string& code) const {
     const StudyList& list = studyLists[static_cast<std::size_t>(type)];
     const int line = leadingNumber(code.substr(1));
     if (line < 1 || line > list.count()) return {};
-    return TrimRight(list.slots[static_cast<std::size_t>(line)]);
+    return TrimRight(list.entries[static_cast<std::size_t>(line)]);
 }
 
 ProfessionsData professionsDataFrom(const ProfessionsLines& lines) {
@@ -135,9 +135,9 @@ ProfessionsData professionsDataFrom(const ProfessionsLines& lines) {
         data.professions.push_back(readProfession(line, ++k));
     for (std::size_t t = 0; t < data.studyLists.size(); ++t) {
         StudyList& list = data.studyLists[t];
-        list.slots.assign(1, kStudyFiles[t]);
+        list.entries.assign(1, kStudyFiles[t]);
         for (const auto& line : lines.studyLists[t])
-            list.slots.push_back(field(line, 1, kStudyNameWidth, kStudyLinePadding));
+            list.entries.push_back(field(line, 1, kStudyNameWidth, kStudyLinePadding));
     }
     return data;
 }
@@ -161,7 +161,7 @@ bool loadProfessionsData(DataFiles& files, ProfessionsData& out) {
     }
     out = professionsDataFrom(lines);
     for (std::size_t t = 0; t < out.studyLists.size(); ++t)
-        out.studyLists[t].slots[0] = files.localized(kStudyFiles[t]);
+        out.studyLists[t].entries[0] = files.localized(kStudyFiles[t]);
     return true;
 }
 

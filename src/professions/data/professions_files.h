@@ -67,9 +67,9 @@ enum class StudyType { Degree, HigherFp, MediumFp, Other };
 bool studyTypeOf(char letter, StudyType& type);
 
 struct StudyList {
-    // slots[0] the file name, slots[k] the first 60 characters of line k.
-    std::vector<std::string> slots{std::string()};
-    int count() const { return static_cast<int>(slots.size()) - 1; }
+    // entries[0] the file name, entries[k] the first 60 characters of line k.
+    std::vector<std::string> entries{std::string()};
+    int count() const { return static_cast<int>(entries.size()) - 1; }
 };
 
 struct ProfessionsData {

@@ -7,12 +7,14 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "common/dialog/aviso.h"
 #include "common/print/report_printing.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
+#include "common/widgets/tiled_picture.h"
 #include "professions/core/activity_scores.h"
 #include "professions/core/professions_report.h"
 #include "professions/core/result_lists.h"
@@ -366,9 +368,9 @@ void Tprofe::showActivityProfessions(int row) {
     fillRows(ListResProf, rows, kResultRowHeight);
     // Above the studies' heading, so that both panels can be read; a longer list scrolls.
     const int bottom = PanelResul->y() + Labeltit2->y() - 4;
-    ListResProf->resize(ListResProf->width(),
-                        std::min(static_cast<int>(rows.size()) * kResultRowHeight + 4,
-                                 bottom - ListResProf->y()));
+    ListResProf->resize(
+        ListResProf->width(),
+        std::min(static_cast<int>(rows.size()) * kResultRowHeight + 4, bottom - ListResProf->y()));
 }
 
 void Tprofe::ListResulProfMouseMove(int row) {

@@ -139,8 +139,9 @@ std::vector<std::string> compileProfessionLines(CompileContext& ctx, const std::
     for (const auto& line : file->lines) {
         at.push_back(line.pos);
         const Code first = activityCode(ctx, line.field(0), line.pos, codes);
-        const Code second = line.field(1) == "-" ? std::string(kCodeWidth, ' ')
-                                                 : activityCode(ctx, line.field(1), line.pos, codes);
+        const Code second = line.field(1) == "-"
+                                ? std::string(kCodeWidth, ' ')
+                                : activityCode(ctx, line.field(1), line.pos, codes);
         std::string out = first + " " + second + " " +
                           text(ctx, line.field(2), kProfessionNameWidth, line.pos, "the name");
         const auto keys = splitWords(line.field(3));

@@ -71,6 +71,12 @@ TEST(ProfessionsCompiler, WritesTheColumnsWithPhraseNumbersAndStudyLines) {
     CheckContext ctx(out.path());
     checkProfessions(ctx);
     EXPECT_TRUE(ctx.problems.empty()) << allErrors(ctx.problems);
+    // A study code written past the seventh is never read: the check says so.
+    out.writeLines("profesio", {professions[0] + std::string(40, ' ') + "O001", professions[1]});
+    CheckContext wide(out.path());
+    checkProfessions(wide);
+    EXPECT_TRUE(anyErrorContains(wide.problems, "profesio line 1: text past column 84"))
+        << allErrors(wide.problems);
 }
 
 TEST(ProfessionsCompiler, NamesTheSourceLineOfWhatCannotBeUsed) {

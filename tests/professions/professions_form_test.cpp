@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "common/dialog/aviso.h"
+#include "common/program/contrast.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
 #include "professions/form/professions_form.h"
@@ -61,6 +62,7 @@ class ProfessionsFormTest : public QObject {
     void cleanup();
     void doorSevenToResultsStudiesReportAndOut();
     void aFourthPhraseIsRefusedUntilOneIsUnmarked();
+    void everyThemeKeepsTitlesMarksAndResultsReadable();
 
   private:
     Tprofe* form() const {
@@ -272,6 +274,33 @@ void ProfessionsFormTest::aFourthPhraseIsRefusedUntilOneIsUnmarked() {
     f->close();
     QVERIFY(!f->isVisible());
     QVERIFY(scene()->isVisible());
+}
+
+double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
+    return contrastRatio(toRgb(widget->palette().color(text)),
+                         toRgb(widget->palette().color(ground)));
+}
+
+void ProfessionsFormTest::everyThemeKeepsTitlesMarksAndResultsReadable() {
+    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+        started_.reset();
+        folder_->writeProfile("IES", 0, theme, 0);
+        started_ = startOn(folder_->path());
+        Tprofe* f = form();
+        QVERIFY(f);
+        const QByteArray name(theme);
+        QVERIFY2(contrastOf(f->LabelTit0, QPalette::WindowText, QPalette::Window) >= kBodyContrast,
+                 name);
+        QVERIFY2(
+            contrastOf(f->LabelTitulo, QPalette::WindowText, QPalette::Window) >= kBodyContrast,
+            name);
+        for (const QListWidget* list : {f->ListCues, f->ListSel, f->ListResulProf}) {
+            QVERIFY2(
+                contrastOf(list, QPalette::HighlightedText, QPalette::Highlight) >= kBodyContrast,
+                name + list->objectName().toLatin1());
+            QVERIFY2(contrastOf(list, QPalette::Text, QPalette::Base) >= kBodyContrast, name);
+        }
+    }
 }
 
 QTEST_MAIN(ProfessionsFormTest)

@@ -310,7 +310,7 @@ void Tprofe::computeResults() {
     slideTicks_ = 0;
     TimerAyu.start();
     fillRows(ListResulAct, activityRows(data_, program_.texts(), ranked_), kResultRowHeight);
-    ListResulAct->resize(ListResulAct->width(), 3 * kResultRowHeight + 2);
+    ListResulAct->resize(ListResulAct->width(), 3 * kResultRowHeight + 4);
 
     professionsShown_.clear();
     if (favourite >= 0 && favourite < static_cast<int>(finalList_.size()))
@@ -324,7 +324,7 @@ void Tprofe::computeResults() {
     fillRows(ListResulProf, professionRows(data_, professionsShown_), kResultRowHeight);
     ListResulProf->resize(
         ListResulProf->width(),
-        std::min(kResultRowHeight * rows + 2, LabelTitExpli->y() - ListResulProf->y() - 4));
+        std::min(kResultRowHeight * rows + 4, LabelTitExpli->y() - ListResulProf->y() - 4));
     hoverShown_ = false;
     showStudies(1);
     showActivityProfessions(1);

@@ -177,6 +177,9 @@ void Tprofe::buildResultPanel() {
     ListTit->hide();
     LabelTitExpli = makeLabel(PanelResul, "LabelTitExpli", QRect(20, 450, w - 40, 48));
     LabelTitExpli->setAlignment(Qt::AlignCenter);
+    // Both are sized to their rows.
+    for (QListWidget* list : {ListResulAct, ListResulProf})
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QWidget* watched : std::initializer_list<QWidget*>{
              ListResulAct->viewport(), ListResulProf->viewport(), ListTit->viewport()})
         watched->installEventFilter(this);

@@ -10,6 +10,7 @@
 #include "common/print/report_fonts.h"
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
+#include "professions/form/professions_form.h"
 #include "scene/scene_form.h"
 #include "secondary/catalogue/form/catalogue_form.h"
 #include "secondary/form/secondary_form.h"
@@ -56,7 +57,7 @@ void MainBlock::createForms() {
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
-        {"Tprofe", 90, true, {}},
+        {"Tprofe", 90, true, [](Program& p) { return createProfessionsForm(p); }},
         {"TFormCat", 100, true, [](Program& p) { return createCatalogueForm(p); }},
     };
     for (const auto& step : steps) {

@@ -13,6 +13,7 @@
 #include "data/geography/geography_check.h"
 #include "data/initial/initial_pass.h"
 #include "data/interest/interest_check.h"
+#include "data/professions/professions_pass.h"
 #include "data/secondary/secondary_pass.h"
 
 namespace rumbelo::data {
@@ -32,6 +33,7 @@ std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
         checkTextos,      checkGeography,         checkInterestGroups,
         checkFpCatalogue, checkMediumFpCatalogue, checkDegrees,
         checkSecondary,   checkCertificates,      checkInitialProgrammes,
+        checkProfessions,
     };
     for (const auto& check : checks)
         check(ctx);

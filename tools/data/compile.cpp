@@ -7,6 +7,7 @@
 #include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/geography/geography.h"
+#include "data/professions/professions_pass.h"
 #include "data/secondary/secondary_pass.h"
 
 namespace rumbelo::data {
@@ -43,8 +44,9 @@ const std::map<std::string, int>& KeyRegistry::table(const std::string& name) co
 bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
-        compileTextos,  compileGeography, compileGrupos,  compileQuestionnaires, compileFp,
-        compileDegrees, compileSecondary, compileCredits, compileCertificates,   compileCatalogue,
+        compileTextos,       compileGeography, compileGrupos,      compileQuestionnaires,
+        compileFp,           compileDegrees,   compileSecondary,   compileCredits,
+        compileCertificates, compileCatalogue, compileProfessions,
     };
     for (const auto& pass : passes)
         pass(ctx);

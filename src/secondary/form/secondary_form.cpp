@@ -123,7 +123,9 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         if (watched == degrade) LabelAviso->hide();
         if (watched == ListResul->viewport())
             ListResulMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().y());
-    } else if (type == QEvent::MouseButtonPress && watched == Gcuestio->viewport()) {
+    } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+               watched == Gcuestio->viewport()) {
+        // A quick second click is a double click to Qt, and a second answer to the pupil.
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             const int row = Gcuestio->rowAt(mouse->position().toPoint().y());

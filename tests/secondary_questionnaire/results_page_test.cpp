@@ -132,17 +132,17 @@ TEST(EsoTitles, HeadingsStandOnlyOverTheirGroups) {
     data.areas.titles[1] = {90, 95};  // area 2: degrees only
     data.areas.titles[2] = {3, 89};   // area 3: both groups
     data.areas.titles[10] = {4, 91};  // area 11: never a cycles heading
-    const std::vector<std::string> degreesOnly{
-        "             t48", "   area 2", "", "- t84 t46", "", "titulo 90", "titulo 95"};
+    const std::vector<std::string> degreesOnly{"             t48", "   area 2", "", "- t84 t46", "",
+                                               "titulo 90",        "titulo 95"};
     EXPECT_EQ(areaTitles(data, texts, 2), degreesOnly);
-    const std::vector<std::string> both{"             t48", "   area 3", "",         "- t80", "",
-                                        "titulo 3",         "",          "- t84 t46", "",
-                                        "titulo 89"};
+    const std::vector<std::string> both{
+        "             t48", "   area 3", "",          "- t80", "",
+        "titulo 3",         "",          "- t84 t46", "",      "titulo 89"};
     EXPECT_EQ(areaTitles(data, texts, 3), both);
     EXPECT_EQ(areaTitles(data, texts, 11)[2], "titulo 4");
     const auto printout = titlesPrintout("IES Uno   ", {"a"});
-    EXPECT_EQ(printout, (std::vector<std::string>{"          IES Uno", "", std::string(60, '-'),
-                                                   "", "a"}));
+    EXPECT_EQ(printout,
+              (std::vector<std::string>{"          IES Uno", "", std::string(60, '-'), "", "a"}));
 }
 
 TEST(EsoReport, TheStudentNameCarriesTheCourseWithinFortyFiveCharacters) {

@@ -14,6 +14,8 @@
 #include <QtTest>
 
 #include "common/dialog/aviso.h"
+#include "common/program/contrast.h"
+#include "common/program/shared_pictures.h"
 #include "common/qt_text.h"
 #include "common/save/results_file.h"
 #include "program_fixture.h"
@@ -59,6 +61,11 @@ int clicksToTop(const secondary::Statement& s) {
     return s.format >= 3 && s.format <= 5 ? 3 : 0;
 }
 
+double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
+    return contrastRatio(toRgb(widget->palette().color(text)),
+                         toRgb(widget->palette().color(ground)));
+}
+
 }  // namespace
 
 class SecondaryFormTest : public QObject {
@@ -69,6 +76,7 @@ class SecondaryFormTest : public QObject {
     void doorNineToResultsTitlesPrintoutsAndASavedFile();
     void theFirstBlockAloneThenTheSecondWithItsAnswersKept();
     void aWeakFirstBlockEndsTheQuestionnaire();
+    void everyThemeKeepsTheYearTheChosenRowAndTheHintReadable();
 
   private:
     TForm2* form() const {
@@ -283,6 +291,27 @@ void SecondaryFormTest::aWeakFirstBlockEndsTheQuestionnaire() {
     QTest::mouseClick(f->BitAcabarLogse, Qt::LeftButton);
     QVERIFY(!f->isVisible());
     QVERIFY(scene()->isVisible());
+}
+
+void SecondaryFormTest::everyThemeKeepsTheYearTheChosenRowAndTheHintReadable() {
+    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+        started_.reset();
+        folder_->writeProfile("IES", 0, theme, 0);
+        started_ = startOn(folder_->path());
+        TForm2* f = form();
+        QVERIFY(f);
+        const QByteArray name(theme);
+        const Rgb floor = averageColour(started_->program->pictures().floorTile);
+        const Rgb year = toRgb(f->LabelAno->palette().color(QPalette::WindowText));
+        QVERIFY2(contrastRatio(year, floor) >= kLargeContrast, name);
+        QVERIFY2(contrastOf(f->Gcuestio, QPalette::HighlightedText, QPalette::Highlight) >=
+                     kBodyContrast,
+                 name);
+        QVERIFY2(contrastOf(f->Gcuestio, QPalette::Text, QPalette::Base) >= kBodyContrast, name);
+        QVERIFY2(contrastOf(f->LabelAviso, QPalette::WindowText, QPalette::Window) >= kBodyContrast,
+                 name);
+        QVERIFY2(contrastOf(f->ListResul, QPalette::Text, QPalette::Base) >= kBodyContrast, name);
+    }
 }
 
 QTEST_MAIN(SecondaryFormTest)

@@ -95,10 +95,10 @@ class ListContainerTest : public QObject {
             dropped.start({&list.item(u"antorcha")});
         }
         // A damaged picture body, found only when decoded, gives a blank picture of its size.
+        // (The zlib stream after the name, three sizes, byte count and inflated size.)
         QByteArray damaged = sampleImageList();
-        const qsizetype idat = damaged.indexOf("IDAT");
-        QVERIFY(idat > 0);
-        for (qsizetype k = idat + 4; k < idat + 20; ++k)
+        const qsizetype body = damaged.indexOf("puertaB") + 7 + 6 + 4 + 4;
+        for (qsizetype k = body; k < body + 8; ++k)
             damaged[k] = static_cast<char>(0x55);
         ImageList list;
         QVERIFY(list.loadFromBytes(damaged, QStringLiteral("damaged")));
@@ -182,6 +182,14 @@ class ListContainerTest : public QObject {
         const qsizetype at = resized.indexOf("puertaB") + 7;
         resized[at] = 6;  // width 6 instead of 5
         QVERIFY(!list.loadFromBytes(resized, QStringLiteral("x")));
+        QVERIFY(list.errorString().contains(QStringLiteral("puertaB")));
+        // The inflated size leading a picture's pixels must match the header too: "puertaB" is
+        // 5 x 4, 80 bytes; name, three sizes and the byte count come before it.
+        QByteArray lying = sampleImageList();
+        const qsizetype pixels = lying.indexOf("puertaB") + 7 + 6 + 4;
+        QCOMPARE(quint8(lying[pixels + 3]), quint8(80));
+        lying[pixels + 3] = char(84);
+        QVERIFY(!list.loadFromBytes(lying, QStringLiteral("x")));
         QVERIFY(list.errorString().contains(QStringLiteral("puertaB")));
     }
 

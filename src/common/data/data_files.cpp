@@ -39,7 +39,19 @@ std::optional<std::string> DataFiles::read(const std::string& nameAsOpened) cons
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // In one read: byte by byte through a stream iterator was a tenth of the start-up.
+    std::string bytes;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    // A file that grows while read (or whose size is unknown) is read on to its end.
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 bool DataFiles::exists(const std::string& nameAsOpened) const {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSize>
 #include <QtEndian>
+#include <cstring>
 #include <optional>
 
 #include "common/lists/list_bytes.h"
@@ -10,8 +11,11 @@
 namespace rumbelo {
 namespace {
 constexpr char kMagic[4] = {'R', 'D', 'X', 'G'};
-constexpr int kVersion = 1;
+constexpr int kPngVersion = 1;
+constexpr int kPixelsVersion = 2;
 constexpr int kMaxColours = 256;
+// No picture of ours comes near it; a damaged header must not make us allocate gigabytes.
+constexpr qint64 kMaxPixelBytes = 64 * 1024 * 1024;
 
 // The width and height a PNG declares in its IHDR chunk, which always comes first.
 std::optional<QSize> declaredPngSize(const QByteArray& png) {
@@ -27,6 +31,18 @@ std::optional<QSize> declaredPngSize(const QByteArray& png) {
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
+// The pixel count a version-2 picture declares: its inflated size leads the zlib stream.
+std::optional<qint64> declaredPixelBytes(const QByteArray& picture) {
+    if (picture.size() < 5) return std::nullopt;
+    return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(picture.constData()));
+}
+
+QImage blankFrame(int width, int height) {
+    QImage frame(width, height, QImage::Format_ARGB32_Premultiplied);
+    frame.fill(Qt::transparent);
+    return frame;
+}
+
 }  // namespace
 
 ImageItem::ImageItem(QString name, QList<QImage> frames)
@@ -39,28 +55,56 @@ ImageItem::ImageItem(QString name, QList<QImage> frames)
     }
 }
 
-ImageItem::ImageItem(QString name, int width, int height, int patterns, QByteArray png)
+ImageItem::ImageItem(QString name, int width, int height, int patterns, QByteArray picture,
+                     Encoding encoding)
     : name_(std::move(name)),
       width_(width),
       height_(height),
       patterns_(patterns),
-      png_(std::move(png)) {}
+      encoding_(encoding),
+      picture_(std::move(picture)) {}
 
 void ImageItem::decode() const {
-    if (png_.isEmpty()) return;  // made from frames, or decoded already
-    QImage strip;
-    if (!strip.loadFromData(png_, "PNG") || strip.width() != width_ * patterns_ ||
-        strip.height() != height_) {
-        qWarning("image list item %s: picture cannot be decoded", qPrintable(name_));
-        strip = QImage(width_ * patterns_, height_, QImage::Format_ARGB32_Premultiplied);
-        strip.fill(Qt::transparent);
-    }
-    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (picture_.isEmpty()) return;  // made from frames, or decoded already
     frames_.clear();
     frames_.reserve(patterns_);
+    const qsizetype stripWidth = qsizetype{width_} * patterns_;
+    if (encoding_ == Encoding::Pixels) {
+        // Rows of premultiplied ARGB words, little-endian, the patterns side by side.
+        const QByteArray pixels = qUncompress(picture_);
+        if (pixels.size() == stripWidth * height_ * 4) {
+            const auto* words = reinterpret_cast<const uchar*>(pixels.constData());
+            for (int p = 0; p < patterns_; ++p) {
+                QImage frame(width_, height_, QImage::Format_ARGB32_Premultiplied);
+                for (int y = 0; y < height_; ++y) {
+                    const uchar* from = words + (y * stripWidth + qsizetype{p} * width_) * 4;
+                    auto* to = reinterpret_cast<quint32*>(frame.scanLine(y));
+                    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+                        std::memcpy(to, from, static_cast<std::size_t>(width_) * 4);
+                    else
+                        for (int x = 0; x < width_; ++x)
+                            to[x] = qFromLittleEndian<quint32>(from + x * 4);
+                }
+                frames_.append(frame);
+            }
+        } else {
+            qWarning("image list item %s: picture cannot be decoded", qPrintable(name_));
+            for (int p = 0; p < patterns_; ++p)
+                frames_.append(blankFrame(width_, height_));
+        }
+        picture_ = QByteArray();
+        return;
+    }
+    QImage strip;
+    if (!strip.loadFromData(picture_, "PNG") || strip.width() != stripWidth ||
+        strip.height() != height_) {
+        qWarning("image list item %s: picture cannot be decoded", qPrintable(name_));
+        strip = blankFrame(static_cast<int>(stripWidth), height_);
+    }
+    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int p = 0; p < patterns_; ++p)
         frames_.append(strip.copy(p * width_, 0, width_, height_));
-    png_ = QByteArray();
+    picture_ = QByteArray();
 }
 
 void ImageItem::decodeOnce() const {
@@ -114,7 +158,10 @@ bool ImageList::loadFromBytes(const QByteArray& bytes, const QString& origin) {
     const auto magic = in.take(4);
     if (!magic || *magic != QByteArray(kMagic, 4)) return fail(QStringLiteral("not an image list"));
     const auto version = in.u16();
-    if (!version || *version != kVersion) return fail(QStringLiteral("unknown version"));
+    if (!version || (*version != kPngVersion && *version != kPixelsVersion))
+        return fail(QStringLiteral("unknown version"));
+    const auto encoding =
+        *version == kPixelsVersion ? ImageItem::Encoding::Pixels : ImageItem::Encoding::Png;
     const auto count = in.u16();
     const auto colourCount = in.u16();
     if (!count || !colourCount || *colourCount > kMaxColours)
@@ -135,21 +182,30 @@ bool ImageList::loadFromBytes(const QByteArray& bytes, const QString& origin) {
         const auto width = in.u16();
         const auto height = in.u16();
         const auto patterns = in.u16();
-        const auto pngSize = in.u32();
-        if (!width || !height || !patterns || !pngSize || *width == 0 || *height == 0 ||
+        const auto pictureSize = in.u32();
+        if (!width || !height || !patterns || !pictureSize || *width == 0 || *height == 0 ||
             *patterns == 0)
             return fail(*name + QStringLiteral(": bad size"));
-        const auto png = in.take(static_cast<qsizetype>(*pngSize));
-        if (!png) return fail(*name + QStringLiteral(": picture cut short"));
-        const auto declared = declaredPngSize(*png);
-        if (!declared) return fail(*name + QStringLiteral(": not a PNG picture"));
-        if (declared->width() != *width * *patterns || declared->height() != *height)
-            return fail(*name + QStringLiteral(": picture does not match its size"));
+        const auto picture = in.take(static_cast<qsizetype>(*pictureSize));
+        if (!picture) return fail(*name + QStringLiteral(": picture cut short"));
+        if (encoding == ImageItem::Encoding::Png) {
+            const auto declared = declaredPngSize(*picture);
+            if (!declared) return fail(*name + QStringLiteral(": not a PNG picture"));
+            if (declared->width() != *width * *patterns || declared->height() != *height)
+                return fail(*name + QStringLiteral(": picture does not match its size"));
+        } else {
+            const auto declared = declaredPixelBytes(*picture);
+            if (!declared || *declared != qint64{*width} * *patterns * *height * 4)
+                return fail(*name + QStringLiteral(": picture does not match its size"));
+            if (*declared > kMaxPixelBytes)
+                return fail(*name + QStringLiteral(": picture larger than the 64 MB a list item "
+                                                   "may hold"));
+        }
 
         const QString key = name->toLower();
         if (index_.contains(key)) return fail(*name + QStringLiteral(": name appears twice"));
         index_.insert(key, static_cast<int>(items_.size()));
-        items_.emplace_back(*name, *width, *height, *patterns, *png);
+        items_.emplace_back(*name, *width, *height, *patterns, *picture, encoding);
     }
     if (!in.atEnd()) return fail(QStringLiteral("unexpected bytes after the last item"));
     return true;

@@ -15,16 +15,20 @@
 
 namespace rumbelo {
 
-// An item keeps its PNG bytes and decodes them the first time one of its patterns is asked
-// for: a scene list holds far more pictures than its first frame shows, and decoding them
-// all was most of the start-up. The header's sizes are checked against the PNG's own when
-// the list is read, so only a damaged picture body can surface late (as a blank picture).
+// An item keeps its picture bytes and decodes them the first time one of its patterns is
+// asked for: a scene list holds far more pictures than its first frame shows, and decoding
+// them all was most of the start-up. The bytes are a PNG (version 1 lists) or the compressed
+// pixels themselves (version 2, what the forge writes: inflating them costs a fraction of a
+// PNG decode). The header's sizes are checked against the picture's own when the list is
+// read, so only a damaged picture body can surface late (as a blank picture).
 // An item is decoded once, by whichever thread asks first: a list may decode ahead on a
 // thread of its own while the program goes on starting.
 class ImageItem {
   public:
     ImageItem(QString name, QList<QImage> frames);
-    ImageItem(QString name, int width, int height, int patterns, QByteArray png);
+    enum class Encoding { Png, Pixels };
+    ImageItem(QString name, int width, int height, int patterns, QByteArray picture,
+              Encoding encoding = Encoding::Png);
 
     const QString& name() const { return name_; }  // as stored in the file
     int width() const { return width_; }
@@ -42,7 +46,8 @@ class ImageItem {
     int width_ = 0;
     int height_ = 0;
     int patterns_ = 0;
-    mutable QByteArray png_;        // emptied once decoded
+    Encoding encoding_ = Encoding::Png;
+    mutable QByteArray picture_;    // emptied once decoded
     mutable QList<QImage> frames_;  // ARGB32 premultiplied, transparent where nothing is drawn
     std::unique_ptr<std::once_flag> decoding_ = std::make_unique<std::once_flag>();
 };

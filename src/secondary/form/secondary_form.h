@@ -152,12 +152,12 @@ class TForm2 : public QWidget, public SceneDoorEntry {
 
     Program& program_;
     secondary::SecondaryData data_;
-    std::unique_ptr<secondary::EsoQuestionnaire> questionnaire_;
-    GuidePanel* guidePanel_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;  // the button Esc presses while it is visible
     secondary::FullResults fullResults_;
     bool fullRunShown_ = false;  // the results list shows a full run
     std::vector<std::string> titles_;
+    std::unique_ptr<secondary::EsoQuestionnaire> questionnaire_;
+    GuidePanel* guidePanel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;  // the button Esc presses while it is visible
 };
 
 QWidget* createSecondaryForm(Program& program);

@@ -11,6 +11,7 @@
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
 #include "scene/scene_form.h"
+#include "secondary/catalogue/form/catalogue_form.h"
 #include "secondary/form/secondary_form.h"
 #include "vocational/certificates/form/certificates_form.h"
 
@@ -55,7 +56,7 @@ void MainBlock::createForms() {
         {"TFIniPro", 70, true, {}},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
         {"Tprofe", 90, true, {}},
-        {"TFormCat", 100, true, {}},
+        {"TFormCat", 100, true, [](Program& p) { return createCatalogueForm(p); }},
     };
     for (const auto& step : steps) {
         if (auto* splash = qobject_cast<TBienvenida*>(splash_); splash && step.progress >= 0)

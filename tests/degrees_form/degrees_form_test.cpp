@@ -111,7 +111,7 @@ class DegreesFormTest : public QObject {
     void mapHoverNamesEachCommunityOnceWithinTheMap();
     void everyListOnViewAndTheDegreePrint();
     void closingAsksAndNoKeepsTheForm();
-    void doorsThreeAndEightOpenNothingYet();
+    void doorThreeOpensNothingYet();
 
   private:
     TForm1* form() const {
@@ -605,10 +605,10 @@ void DegreesFormTest::closingAsksAndNoKeepsTheForm() {
     QVERIFY(!started_->program->terminateRequested());
 }
 
-void DegreesFormTest::doorsThreeAndEightOpenNothingYet() {
-    // Until the higher-FP and questionnaire faces exist, their doors leave the pupil in the
-    // scene instead of showing an empty panel.
-    for (int door : {3, 8}) {
+void DegreesFormTest::doorThreeOpensNothingYet() {
+    // Until the higher-FP face exists, its door leaves the pupil in the scene instead of
+    // showing an empty panel.
+    for (int door : {3}) {
         scene()->launch(door);
         QVERIFY(!form()->isVisible());
         QVERIFY(scene()->isVisible());

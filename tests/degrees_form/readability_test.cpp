@@ -15,6 +15,7 @@
 #include "common/qt_text.h"
 #include "degrees/form/degree_face.h"
 #include "degrees/form/degrees_form.h"
+#include "degrees/form/questionnaire_face.h"
 #include "program_fixture.h"
 #include "scene/scene_form.h"
 
@@ -93,6 +94,10 @@ class ReadabilityTest : public QObject {
   private slots:
     void everyTextOfTheDegreesFormReadsInEveryTheme_data();
     void everyTextOfTheDegreesFormReadsInEveryTheme();
+    void everyTextOfTheQuestionnaireReadsInEveryTheme_data() {
+        everyTextOfTheDegreesFormReadsInEveryTheme_data();
+    }
+    void everyTextOfTheQuestionnaireReadsInEveryTheme();
 };
 
 void ReadabilityTest::everyTextOfTheDegreesFormReadsInEveryTheme_data() {
@@ -135,6 +140,37 @@ void ReadabilityTest::everyTextOfTheDegreesFormReadsInEveryTheme() {
     QTest::mouseClick(form->ListSel->viewport(), Qt::LeftButton, {}, first);
     QTest::mouseDClick(form->ListSel->viewport(), Qt::LeftButton, {}, first);
     QVERIFY(form->degreeFace().PanelCar->isVisible());
+    failures += unreadable(form, floor);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+}
+
+void ReadabilityTest::everyTextOfTheQuestionnaireReadsInEveryTheme() {
+    QFETCH(QString, theme);
+    ProgramFolder folder;
+    auto started = startOn(folder.path(), {theme.toStdString(), "N"});
+    QVERIFY(!started->program->aborted());
+    auto* form = qobject_cast<TForm1*>(started->program->form(QStringLiteral("TForm1")));
+    QVERIFY(form);
+    qobject_cast<Tform0*>(started->program->scene())->launch(8);
+    QuestionnaireFace& face = form->questionnaireFace();
+    const Rgb floor = averageColour(started->program->pictures().floorTile);
+    QStringList failures = unreadable(form, floor);
+    // The qualities with ticks: a ticked statement reads on the tick colour too.
+    QTest::mouseClick(face.Menucua, Qt::LeftButton);
+    face.ListCua->item(2)->setSelected(true);
+    failures += unreadable(form, floor);
+    const QPalette& p = face.ListCua->palette();
+    if (contrastRatio(toRgb(p.color(QPalette::HighlightedText)),
+                      toRgb(p.color(QPalette::Highlight))) < kBodyContrast)
+        failures << QStringLiteral("ticked statement");
+    // The results with their heading, a group's studies over them and the pointer's note.
+    QTest::mouseClick(face.VerResul, Qt::LeftButton);
+    QVERIFY(face.ListResul->isVisible());
+    failures += unreadable(form, floor);
+    const QPoint row = face.ListResul->visualItemRect(face.ListResul->item(0)).center();
+    QTest::mouseClick(face.ListResul->viewport(), Qt::LeftButton, {}, row);
+    QVERIFY(face.ListCarreras->isVisible());
+    face.LabelAviso->show();
     failures += unreadable(form, floor);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
 }

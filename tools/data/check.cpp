@@ -5,11 +5,13 @@
 #include "common/data/readers.h"
 #include "common/text/cp1252.h"
 #include "common/texts/interface_texts.h"
+#include "data/catalogue/catalogue_pass.h"
 #include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/fp/fp2_check.h"
 #include "data/fp/fp_check.h"
 #include "data/geography/geography_check.h"
+#include "data/initial/initial_pass.h"
 #include "data/interest/interest_check.h"
 #include "data/secondary/secondary_pass.h"
 
@@ -27,8 +29,9 @@ void checkTextos(CheckContext& ctx) {
 std::vector<std::string> checkFolder(const std::filesystem::path& dir) {
     CheckContext ctx(dir);
     const std::vector<std::function<void(CheckContext&)>> checks = {
-        checkTextos,  checkGeography, checkInterestGroups, checkFpCatalogue, checkMediumFpCatalogue,
-        checkDegrees, checkSecondary, checkCertificates,
+        checkTextos,      checkGeography,         checkInterestGroups,
+        checkFpCatalogue, checkMediumFpCatalogue, checkDegrees,
+        checkSecondary,   checkCertificates,      checkInitialProgrammes,
     };
     for (const auto& check : checks)
         check(ctx);

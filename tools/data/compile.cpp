@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "data/catalogue/catalogue_pass.h"
 #include "data/certificates/certificates_pass.h"
 #include "data/degrees/degrees_pass.h"
 #include "data/geography/geography.h"
@@ -43,7 +44,7 @@ bool compileAll(CompileContext& ctx) {
     // Order matters: geography registers the keys the catalogues refer to.
     const std::vector<std::function<void(CompileContext&)>> passes = {
         compileTextos,  compileGeography, compileGrupos,  compileQuestionnaires, compileFp,
-        compileDegrees, compileSecondary, compileCredits, compileCertificates,
+        compileDegrees, compileSecondary, compileCredits, compileCertificates,   compileCatalogue,
     };
     for (const auto& pass : passes)
         pass(ctx);

@@ -9,6 +9,7 @@
 #include "common/data/region_grids.h"
 #include "common/data/tables.h"
 #include "common/messages.h"
+#include "common/program/shared_tables.h"
 #include "common/program/start_settings.h"
 #include "common/program/themes.h"
 #include "common/texts/interface_texts.h"
@@ -54,6 +55,8 @@ class ProgramState {
     std::string studentName;
     // Set while the assistant opens the sections: their back buttons return to it.
     bool assistantFlag = false;
+    // Tables the sections share (the catalogue reads what the other sections loaded).
+    SharedTables tables;
 };
 
 }  // namespace rumbelo

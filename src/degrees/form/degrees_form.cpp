@@ -16,6 +16,7 @@
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
 #include "degrees/form/degree_face.h"
+#include "degrees/form/questionnaire_face.h"
 
 namespace rumbelo {
 
@@ -27,6 +28,7 @@ TForm1::TForm1(Program& program)
     buildSharedList();
     degreeFace_ = new DegreeFace(*this, program_);
     buildOtherMenus();
+    questionnaireFace_ = new QuestionnaireFace(*this, program_);
     buildHelpPanel();
     RegionMap::Layout layout;
     layout.comarcaList = QRect(330, 48, 220, 190);
@@ -45,19 +47,25 @@ void TForm1::create() {
     }
     applyCaptions();
     degreeFace_->applyCaptions();
+    questionnaireFace_->applyCaptions();
     applyColoursAndFonts();
     degreeFace_->applyColoursAndFonts();
+    questionnaireFace_->applyColoursAndFonts();
     Panelinicio->show();
     // The data of every face.
     if (!degrees::loadDegreesFormData(state.files, state.texts, *data_)) {
         program_.requestTerminate();
         return;
     }
+    state.tables.publish(data_->degrees);
+    state.tables.publish(data_->fp);
+    state.tables.publish(data_->geography);
     // Set-up that needs the data.
     degreeFace_->fillFilters();
     regionMap_->setGeography(&data_->geography);
     connectSharedControls();
     degreeFace_->connectControls();
+    questionnaireFace_->connectControls();
 }
 
 void TForm1::connectSharedControls() {
@@ -71,14 +79,9 @@ void TForm1::connectSharedControls() {
     connect(regionMap_, &RegionMap::communityClicked, this,
             [this](int community) { activeFace_->communityClicked(community); });
     connect(degradeini, &TiledPicture::mouseMoved, regionMap_, &RegionMap::hidePanel);
-    // The other faces' way out, until their faces take these menus over.
+    // The higher-FP face's way out, until its face takes the menu over.
     connect(menuFP3, &QPushButton::clicked, this, [this] {
         PanelFP->hide();
-        returnToCaller();
-    });
-    connect(MenuRetroCon, &QPushButton::clicked, this, [this] {
-        Panelinicio->show();
-        Panelcon->hide();
         returnToCaller();
     });
 }
@@ -99,9 +102,8 @@ void TForm1::enterFromSceneDoor(int section) {
             PanelFP->show();
             break;
         case 8:
-            Panelinicio->hide();
-            Panelcon->show();
-            PanelMenuCon->show();
+            activeFace_ = questionnaireFace_;
+            questionnaireFace_->enter();
             break;
         default:
             break;

@@ -22,6 +22,7 @@ class QTextEdit;
 namespace rumbelo {
 
 class DegreeFace;
+class QuestionnaireFace;
 class DegreesFormFace;
 class GuidePanel;
 class Program;
@@ -41,14 +42,14 @@ class TForm1 : public QWidget, public SceneDoorEntry {
 
     // Doors: 1 the degree menu, 3 the higher-FP menu, 8 the questionnaire face.
     void enterFromSceneDoor(int section) override;
-    // Door 1 only, for now: the higher-FP face (door 3) and the questionnaire face (door 8)
-    // open their doors once they are built.
-    bool opensDoor(int section) const override { return section == 1; }
+    // Doors 1 and 8: the higher-FP face (door 3) opens its door once it is built.
+    bool opensDoor(int section) const override { return section == 1 || section == 8; }
 
     Program& program() { return program_; }
     const degrees::DegreesFormData& data() const { return *data_; }
     RegionMap& regionMap() { return *regionMap_; }
     DegreeFace& degreeFace() { return *degreeFace_; }
+    QuestionnaireFace& questionnaireFace() { return *questionnaireFace_; }
 
     // The guide girl's help situation n (nothing for a number without lines).
     void helpSituation(int n);
@@ -118,6 +119,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     RegionMap* regionMap_ = nullptr;
     GuidePanel* guidePanel_ = nullptr;
     DegreeFace* degreeFace_ = nullptr;
+    QuestionnaireFace* questionnaireFace_ = nullptr;
     DegreesFormFace* activeFace_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "common/text/fixed_text.h"
 #include "data/geography/centre_sources.h"
 #include "data/geography/geography.h"
+#include "data/initial/initial_pass.h"
 
 namespace rumbelo::data {
 namespace {
@@ -29,6 +30,7 @@ std::string centreLine(const CentreRecord& centre, const DistrictsSource& distri
 std::vector<CentreRecord> compileCentres(CompileContext& ctx, const PlacesSource& places,
                                          const DistrictsSource& districts) {
     auto centres = readCentreSources(ctx.src, places, districts, ctx.diag);
+    compileInitialProgrammes(ctx, centres);
     std::vector<std::string> lines[kZoneCount + 1];
     for (const auto& centre : centres) {
         lines[centre.zone].push_back(centreLine(centre, districts));

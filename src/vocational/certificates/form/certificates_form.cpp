@@ -63,6 +63,7 @@ TCertifica::~TCertifica() = default;
 
 bool TCertifica::create() {
     if (!loadCertificateFiles(program_.state().files, files_)) return false;
+    program_.state().tables.publish(files_);
     fillGroups();
     return true;
 }

@@ -31,6 +31,8 @@ bool TForm2::create() {
     loadSecondaryTexts(files, data_);
     // The captions are set; the area lists and the offer table follow.
     loadSecondaryTables(files, data_);
+    // The catalogue, the intermediate-FP and the professions forms read these tables too.
+    program_.state().tables.publish(data_);
     questionnaire_ = std::make_unique<EsoQuestionnaire>(data_.statements, program_.texts());
     return !program_.state().abortFlag;
 }

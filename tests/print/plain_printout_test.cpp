@@ -68,3 +68,11 @@ TEST(PlainPrintout, PrintsOnTheCanvasInCourierAndDropsTheDocumentOnAFailedPage) 
     EXPECT_FALSE(PrintPlain(failing, numbered(120), 0));
     EXPECT_TRUE(failing.documents.back().aborted);
 }
+
+TEST(PlainPrintout, TheSecondaryListsLeaveTwoLinesAboveThePageNumber) {
+    const auto lines = plainPrintoutLines(numbered(60), 0, 70, 2);
+    ASSERT_EQ(lines.size(), 4u + 60u);
+    EXPECT_EQ(lines[1].text, "");
+    EXPECT_EQ(lines[2].text, kPageOne);
+    EXPECT_EQ(lines[4].text, std::string(8, ' ') + "line 1");
+}

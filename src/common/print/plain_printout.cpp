@@ -19,7 +19,7 @@ std::string pageNumberLine(int page) {
 }  // namespace
 
 std::vector<PlainLine> plainPrintoutLines(const std::vector<std::string>& lines, int bold,
-                                          int linesPerPage) {
+                                          int linesPerPage, int topBlanks) {
     linesPerPage = std::max(4, linesPerPage);
     std::vector<PlainLine> out;
     int onPage = 0, page = 1;
@@ -32,7 +32,8 @@ std::vector<PlainLine> plainPrintoutLines(const std::vector<std::string>& lines,
         ++onPage;
     };
     const bool numbered = static_cast<int>(lines.size()) >= kNumberedFrom;
-    write("", false);
+    for (int i = 0; i < topBlanks; ++i)
+        write("", false);
     write(numbered ? pageNumberLine(1) : std::string(), false);
     write("", false);
     int numberedPage = 1;
@@ -49,13 +50,14 @@ std::vector<PlainLine> plainPrintoutLines(const std::vector<std::string>& lines,
     return out;
 }
 
-bool PrintPlain(PageCanvas& canvas, const std::vector<std::string>& lines, int bold) {
+bool PrintPlain(PageCanvas& canvas, const std::vector<std::string>& lines, int bold,
+                int topBlanks) {
     if (!canvas.beginDocument(PageOrientation::Portrait)) return false;
     canvas.setFont(kFixedPitchFont, 12, false);
     const int lineHeight = std::max(1, canvas.lineHeight());
     const int perPage = canvas.metrics().height / lineHeight;
     int page = 1, row = 0;
-    for (const PlainLine& line : plainPrintoutLines(lines, bold, perPage)) {
+    for (const PlainLine& line : plainPrintoutLines(lines, bold, perPage, topBlanks)) {
         if (line.page != page) {
             if (!canvas.newPage()) {
                 canvas.abortDocument();

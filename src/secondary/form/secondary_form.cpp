@@ -32,6 +32,8 @@ bool TForm2::create() {
     loadSecondaryTexts(files, data_);
     // The captions are set; the area lists and the offer table follow.
     loadSecondaryTables(files, data_);
+    // The catalogue, the intermediate-FP and the professions forms read these tables too.
+    program_.state().tables.publish(data_);
     questionnaire_ = std::make_unique<EsoQuestionnaire>(data_.statements, program_.texts());
     return !program_.state().abortFlag;
 }
@@ -125,7 +127,9 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         if (watched == degrade) LabelAviso->hide();
         if (watched == ListResul->viewport())
             ListResulMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().y());
-    } else if (type == QEvent::MouseButtonPress && watched == Gcuestio->viewport()) {
+    } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+               watched == Gcuestio->viewport()) {
+        // A quick second click is a double click to Qt, and a second answer to the pupil.
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             const int row = Gcuestio->rowAt(mouse->position().toPoint().y());

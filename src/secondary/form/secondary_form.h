@@ -12,6 +12,7 @@
 
 #include "common/program/section_entry.h"
 #include "secondary/data/secondary_data.h"
+#include "secondary/questionnaire/results_page.h"
 
 class QFrame;
 class QLabel;
@@ -111,6 +112,13 @@ class TForm2 : public QWidget, public SceneDoorEntry {
 
     // Starts a help set of the section (eight interface text numbers, 0 for an empty line).
     void startHelp(const std::array<int, 8>& numbers);
+    // The section's plain list printer: the print dialog, then the lines in "Courier New" 12,
+    // numbered pages when there are more than 54. False when nothing was printed.
+    bool printPlainList(const std::vector<std::string>& lines);
+
+    // The last full results, and the titles list on show.
+    const secondary::FullResults& fullResults() const { return fullResults_; }
+    const std::vector<std::string>& titlesList() const { return titles_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -147,6 +155,9 @@ class TForm2 : public QWidget, public SceneDoorEntry {
 
     Program& program_;
     secondary::SecondaryData data_;
+    secondary::FullResults fullResults_;
+    bool fullRunShown_ = false;  // the results list shows a full run
+    std::vector<std::string> titles_;
     std::unique_ptr<secondary::EsoQuestionnaire> questionnaire_;
     GuidePanel* guidePanel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;  // the button Esc presses while it is visible

@@ -33,6 +33,9 @@ void TForm2::build() {
     buildMenus();
     buildQuestionnaire();
     buildResults();
+    // The buttons row stands over the results' lower panel.
+    for (QPushButton* button : {BotResCues, AcabarCues, ImpResul, grabar, BotContinuar})
+        button->raise();
     applyCaptions();
     applyColoursAndFonts();
 }
@@ -126,6 +129,10 @@ void TForm2::buildQuestionnaire() {
     Gcuestio->setColumnCount(3);
     for (int c = 0; c < 3; ++c)
         Gcuestio->setColumnWidth(c, kGridColumns[c]);
+    // The statements take the width the answer and mark columns leave, so that they show
+    // whole beside the scroll bar.
+    Gcuestio->setColumnWidth(
+        0, kGrid.width() - 4 - kGridScrollBar - kGridColumns[1] - kGridColumns[2]);
     Gcuestio->verticalHeader()->hide();
     Gcuestio->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Gcuestio->horizontalHeader()->setHighlightSections(false);
@@ -258,6 +265,9 @@ void TForm2::applyColoursAndFonts() {
         setFontOf(button, kTimes, 12 + correction);
         button->setCursor(Qt::PointingHandCursor);
     }
+    // The print and save captions are long for their buttons.
+    for (QPushButton* button : {ImpResul, grabar})
+        setFontOf(button, kTimes, 11 + correction);
     for (QPushButton* entry : {BotCuestio1, BotCuestio2, BotCuestio3})
         setFontOf(entry, kTimes, 12 + correction, true);
     for (QLabel* label : LabelAyu)

@@ -17,7 +17,8 @@ inline constexpr QRect kHelpPanel{24, 268, 180, 320};
 inline constexpr int kHelpLines = 8;
 inline constexpr QRect kQuestionnairePanel{200, 24, 577, 521};
 inline constexpr QRect kGrid{12, 10, 550, 455};
-inline constexpr int kGridColumns[3] = {323, 85, 53};
+inline constexpr int kGridColumns[3] = {323, 100, 53};
+inline constexpr int kGridScrollBar = 16;
 // The results take the questionnaire panel's place; their lower panel holds the buttons.
 inline constexpr QRect kResultsList{200, 24, 577, 466};
 inline constexpr QRect kResultsLowerPanel{200, 490, 577, 55};

@@ -13,6 +13,8 @@ class QWidget;
 namespace rumbelo::secondary {
 
 inline const QString kTimes = QStringLiteral("Times New Roman");
+// The results page lines its ratings up in columns, as the printout does.
+inline const QString kCourier = QStringLiteral("Courier New");
 inline const QString kComic = QStringLiteral("Comic Sans MS");
 inline constexpr Rgb kInk{0, 0, 0};
 

@@ -15,6 +15,7 @@
 #include "common/region_map/region_map.h"
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
+#include "degrees/form/consultation_face.h"
 #include "degrees/form/degree_face.h"
 
 namespace rumbelo {
@@ -26,6 +27,7 @@ TForm1::TForm1(Program& program)
     buildFaces();
     buildSharedList();
     degreeFace_ = new DegreeFace(*this, program_);
+    consultationFace_ = new ConsultationFace(*this, program_);
     buildOtherMenus();
     buildHelpPanel();
     RegionMap::Layout layout;
@@ -61,6 +63,7 @@ void TForm1::create() {
     regionMap_->setGeography(&data_->geography);
     connectSharedControls();
     degreeFace_->connectControls();
+    consultationFace_->setUp();
 }
 
 void TForm1::connectSharedControls() {

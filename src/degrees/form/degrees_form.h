@@ -21,6 +21,7 @@ class QTextEdit;
 
 namespace rumbelo {
 
+class ConsultationFace;
 class DegreeFace;
 class DegreesFormFace;
 class GuidePanel;
@@ -49,6 +50,9 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     const degrees::DegreesFormData& data() const { return *data_; }
     RegionMap& regionMap() { return *regionMap_; }
     DegreeFace& degreeFace() { return *degreeFace_; }
+    ConsultationFace& consultationFace() { return *consultationFace_; }
+    // The face the map and the shared controls go to from now on.
+    void setActiveFace(DegreesFormFace* face) { activeFace_ = face; }
 
     // The guide girl's help situation n (nothing for a number without lines).
     void helpSituation(int n);
@@ -118,6 +122,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     RegionMap* regionMap_ = nullptr;
     GuidePanel* guidePanel_ = nullptr;
     DegreeFace* degreeFace_ = nullptr;
+    ConsultationFace* consultationFace_ = nullptr;
     DegreesFormFace* activeFace_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "common/print/report_fonts.h"
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
+#include "degrees/pasarela/form/pasarela_form.h"
 #include "professions/form/professions_form.h"
 #include "scene/scene_form.h"
 #include "secondary/catalogue/form/catalogue_form.h"
@@ -49,7 +50,7 @@ struct FormStep {
 void MainBlock::createForms() {
     const std::vector<FormStep> steps = {
         {"Tform0", 10, false, [](Program& p) { return createSceneForm(p); }},
-        {"TForm6", -1, true, {}},
+        {"TForm6", -1, true, [](Program& p) { return createBridgesForm(p); }},
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, [](Program& p) { return createSecondaryForm(p); }},
         {"TForm5", 40, false, {}},

@@ -15,6 +15,7 @@
 #include "common/region_map/region_map.h"
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
+#include "degrees/form/consultation_face.h"
 #include "degrees/form/degree_face.h"
 #include "degrees/form/questionnaire_face.h"
 
@@ -27,6 +28,7 @@ TForm1::TForm1(Program& program)
     buildFaces();
     buildSharedList();
     degreeFace_ = new DegreeFace(*this, program_);
+    consultationFace_ = new ConsultationFace(*this, program_);
     buildOtherMenus();
     questionnaireFace_ = new QuestionnaireFace(*this, program_);
     buildHelpPanel();
@@ -66,6 +68,7 @@ void TForm1::create() {
     connectSharedControls();
     degreeFace_->connectControls();
     questionnaireFace_->connectControls();
+    consultationFace_->setUp();
 }
 
 void TForm1::connectSharedControls() {

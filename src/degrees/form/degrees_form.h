@@ -21,6 +21,7 @@ class QTextEdit;
 
 namespace rumbelo {
 
+class ConsultationFace;
 class DegreeFace;
 class QuestionnaireFace;
 class DegreesFormFace;
@@ -50,6 +51,9 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     RegionMap& regionMap() { return *regionMap_; }
     DegreeFace& degreeFace() { return *degreeFace_; }
     QuestionnaireFace& questionnaireFace() { return *questionnaireFace_; }
+    ConsultationFace& consultationFace() { return *consultationFace_; }
+    // The face the map and the shared controls go to from now on.
+    void setActiveFace(DegreesFormFace* face) { activeFace_ = face; }
 
     // The guide girl's help situation n (nothing for a number without lines).
     void helpSituation(int n);
@@ -120,6 +124,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     GuidePanel* guidePanel_ = nullptr;
     DegreeFace* degreeFace_ = nullptr;
     QuestionnaireFace* questionnaireFace_ = nullptr;
+    ConsultationFace* consultationFace_ = nullptr;
     DegreesFormFace* activeFace_ = nullptr;
 };
 

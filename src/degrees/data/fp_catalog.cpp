@@ -1,5 +1,7 @@
 #include "degrees/data/fp_catalog.h"
 
+#include "common/fp_listing/route_test.h"
+
 #include <algorithm>
 
 #include "common/data/counted_rows.h"
@@ -19,12 +21,7 @@ constexpr int kRequirementsHeading = 277;
 }  // namespace
 
 bool qualifiesForRoute(const std::vector<int>& requirements, int route) {
-    if (route == 0) return true;
-    if (route < 1 || route > kRouteCount) return false;
-    return std::any_of(requirements.begin(), requirements.end(), [route](int r) {
-        return r == kFirstRouteLine - 1 + route || r == kEveryRouteLine ||
-               (route == 3 && r == kThirdRouteAlsoLine);
-    });
+    return fp_listing::openToRoute(requirements, route);
 }
 
 bool FpCatalog::isFamilyHeader(int t) const {

@@ -54,12 +54,15 @@ void FpFace::buildLists() {
     listSelFP->viewport()->setMouseTracking(true);
     listSelFP->viewport()->installEventFilter(this);
     listSelFP->installEventFilter(this);
+    familiesViewport_ = listSelFP->viewport();
+    familiesList_ = listSelFP;
     listSelFP->setSelectionMode(QAbstractItemView::MultiSelection);
 
     ListTitFP = makeList(form_.Panelinicio, "ListTitFP");
     ListTitFP->setMouseTracking(true);
     ListTitFP->viewport()->setMouseTracking(true);
     ListTitFP->viewport()->installEventFilter(this);
+    popupViewport_ = ListTitFP->viewport();
     ListTitFP->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListTitFP->setCursor(Qt::PointingHandCursor);
     ListFPExpli = makeList(form_.Panelinicio, "ListFPExpli");
@@ -112,6 +115,7 @@ void FpFace::buildPlaceControls() {
     reja->setSelectionMode(QAbstractItemView::SingleSelection);
     reja->setMouseTracking(true);
     reja->viewport()->installEventFilter(this);
+    gridViewport_ = reja->viewport();
     reja->hide();
 
     ListSelLugFP = makeList(form_.Panelinicio, "ListSelLugFP");
@@ -194,7 +198,8 @@ void FpFace::applyColoursAndFonts() {
     setFontOf(Labeltitulo, kTimes, 11 + correction, true);
     setFontOf(ListTitFP, kTimes, 10 + correction);
     setFontOf(ListFPExpli, kTimes, 9 + correction);
-    setFontOf(reja, kTimes, 10 + correction);
+    // Fixed pitch: the 17- and 35-character localities line the centres' names up.
+    setFontOf(reja, kCourier, 9 + correction);
     setFontOf(ListSelLugFP, kTimes, 11 + correction);
     setFontOf(ListImp, kTimes, 11 + correction);
     for (QLabel* label : {LabelSelCom1, LabelSelCom2})

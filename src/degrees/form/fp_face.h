@@ -139,6 +139,12 @@ class FpFace : public QObject, public DegreesFormFace {
 
     TForm1& form_;
     Program& program_;
+    // The watched viewports, compared by address: while the window is torn down the lists
+    // may already be gone when their viewports' last events arrive.
+    QObject* familiesViewport_ = nullptr;
+    QObject* popupViewport_ = nullptr;
+    QObject* gridViewport_ = nullptr;
+    QObject* familiesList_ = nullptr;
 
     bool fpMode_ = false;
     bool placeMode_ = false;
@@ -159,7 +165,8 @@ class FpFace : public QObject, public DegreesFormFace {
     char savedLetter_ = ' ';
     bool longNames_ = false;
     bool localityStage_ = false;
-    int chosenLocality_ = 0;  // from 1 in the locality stage
+    bool placeListed_ = false;  // the grid shows the centres of the place chosen last
+    int chosenLocality_ = 0;    // from 1 in the locality stage
     std::string placeName_;
     fp_listing::Localities localities_;
     bool routesFilled_ = false;

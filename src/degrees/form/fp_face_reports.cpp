@@ -91,13 +91,12 @@ void FpFace::BotAceptarClick() {
 
 void FpFace::printClicked() {
     if (!placeMode_) return;
-    const auto& selection = form_.regionMap().selection();
-    const bool chosen = selection.comarcaMode || selection.areaMode ||
-                        (localityStage_ && ListSelLugFP->currentRow() >= 0);
-    if (!chosen) return;
+    // A comarca or area clicked, or a locality chosen: a community alone prints nothing.
+    if (!placeListed_) return;
     placeChosen();  // the grid shows what goes on paper
     const auto listing = placeListing();
     if (!listing) return;
+    const auto& selection = form_.regionMap().selection();
     const auto& geo = form_.data().geography;
     std::string place = placeName_;
     if (selection.comarcaMode) place = TrimRight(comarcaName(geo, selection.comarca));

@@ -287,7 +287,7 @@ void FpFace::leaveTitle() {
 }
 
 bool FpFace::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == listSelFP->viewport()) {
+    if (watched == familiesViewport_) {
         if (event->type() == QEvent::MouseMove)
             familiesHover(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         else if (event->type() == QEvent::MouseButtonRelease &&
@@ -297,16 +297,16 @@ bool FpFace::eventFilter(QObject* watched, QEvent* event) {
         if (familiesListed_ && (event->type() == QEvent::MouseButtonPress ||
                                 event->type() == QEvent::MouseButtonDblClick))
             return true;
-    } else if (watched == listSelFP && event->type() == QEvent::KeyPress) {
+    } else if (watched == familiesList_ && event->type() == QEvent::KeyPress) {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             leaveTitle();
             return true;
         }
-    } else if (watched == ListTitFP->viewport() && event->type() == QEvent::MouseMove) {
+    } else if (watched == popupViewport_ && event->type() == QEvent::MouseMove) {
         const QModelIndex at =
             ListTitFP->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (at.isValid()) titleHover(at.row());
-    } else if (watched == reja->viewport() && event->type() == QEvent::MouseMove) {
+    } else if (watched == gridViewport_ && event->type() == QEvent::MouseMove) {
         form_.regionMap().hidePanel();
     }
     return QObject::eventFilter(watched, event);

@@ -74,6 +74,7 @@ void FpFace::communityClicked(int community) {
 void FpFace::MenuFpTit1Click() {
     markUsed(MenuFpTit1);
     listSelFP->clear();
+    form_.PanelSelTit->clear();  // no heading over the emptied list
     PanelFpTit->hide();
     form_.PanelFP->hide();
     form_.regionMap().mapa->show();
@@ -96,6 +97,7 @@ void FpFace::MenuFP2Click() {
     fpMode_ = true;
     placeMode_ = true;
     localityStage_ = false;
+    placeListed_ = false;
     routesFilled_ = false;
     form_.degreeFace().PanelMenu->hide();
     form_.PanelFP->hide();
@@ -106,7 +108,7 @@ void FpFace::MenuFP2Click() {
     form_.listSel2->hide();
     listSelFP->hide();
     reja->setRowCount(0);
-    reja->hide();
+    reja->show();  // empty until a place is chosen
     form_.regionMap().mapa->show();
     BotRetrocederFP->show();
     form_.helpSituation(kHelpMap);
@@ -117,6 +119,7 @@ void FpFace::MenuFP2Click() {
 void FpFace::placeCommunity(int community) {
     form_.helpSituation(kHelpPlace);
     localityStage_ = false;
+    placeListed_ = false;
     community_ = community;
     RegionMap& map = form_.regionMap();
     map.mapa->hide();
@@ -212,6 +215,7 @@ void FpFace::placeChosen() {
     if (ListSelLugFP->currentRow() < 0 && !selection.comarcaMode && !selection.areaMode) return;
     form_.BotImprimir->show();
     const auto listing = placeListing();
+    placeListed_ = listing.has_value();
     if (!listing) return;
     const auto& geo = form_.data().geography;
     std::string place = placeName_;
@@ -276,6 +280,7 @@ void FpFace::rejaDoubleClicked(int row) {
 }
 
 void FpFace::BotRetrocederFPClick() {
+    placeListed_ = false;
     form_.PanelSelTit->clear();
     form_.BotImprimir->hide();
     RegionMap& map = form_.regionMap();

@@ -51,6 +51,7 @@ void FpFace::titleReport(bool printing) {
         return;
     }
     const int n = std::min(built.lines, ReportTable::kLastEntry);
+    form_.PanelSelTit->setText(toQt(report.title()));
     reja->hide();
     form_.ListSel->hide();
     familiesListed_ = false;

@@ -137,6 +137,7 @@ void FpFace::placeCommunity(int community) {
     map.selection().comarcaMode = comarcas;
     map.selection().areaMode = areas;
     ComBachi->move(ComBachi->x(), map.mapac->y() + map.mapac->height());
+    ListSelLugFP->resize(ListSelLugFP->width(), ComBachi->y() - ListSelLugFP->y() - 4);
     fillRoutes();
     ComBachi->show();
     ComBachi->raise();
@@ -238,11 +239,15 @@ void FpFace::placeChosen() {
 void FpFace::showGrid(const GridRows& grid, bool handCursor) {
     grid_ = grid;
     reja->clearContents();
+    reja->clearSpans();
     reja->setRowCount(static_cast<int>(grid.text.size()));
     for (int i = 0; i < reja->rowCount(); ++i) {
         const auto k = static_cast<std::size_t>(i);
+        const QString phone = toQt(TrimRight(grid.phone[k]));
         reja->setItem(i, 0, new QTableWidgetItem(toQt(TrimRight(grid.text[k]))));
-        reja->setItem(i, 1, new QTableWidgetItem(toQt(TrimRight(grid.phone[k]))));
+        reja->setItem(i, 1, new QTableWidgetItem(phone));
+        // A row without a telephone (a title, a heading) may use the whole width.
+        if (phone.isEmpty()) reja->setSpan(i, 0, 1, 2);
     }
     reja->setCursor(handCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
     reja->show();

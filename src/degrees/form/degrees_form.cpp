@@ -16,8 +16,8 @@
 #include "common/widgets/tiled_picture.h"
 #include "degrees/browser/help_situations.h"
 #include "degrees/form/degree_face.h"
-#include "degrees/form/questionnaire_face.h"
 #include "degrees/form/fp_face.h"
+#include "degrees/form/questionnaire_face.h"
 
 namespace rumbelo {
 

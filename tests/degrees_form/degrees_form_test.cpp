@@ -111,7 +111,7 @@ class DegreesFormTest : public QObject {
     void mapHoverNamesEachCommunityOnceWithinTheMap();
     void everyListOnViewAndTheDegreePrint();
     void closingAsksAndNoKeepsTheForm();
-    void doorThreeOpensNothingYet();
+    void doorThreeOpensTheFpMenuAndDoorOneTheDegreeMenu();
 
   private:
     TForm1* form() const {
@@ -605,17 +605,17 @@ void DegreesFormTest::closingAsksAndNoKeepsTheForm() {
     QVERIFY(!started_->program->terminateRequested());
 }
 
-void DegreesFormTest::doorThreeOpensNothingYet() {
-    // Until the higher-FP face exists, its door leaves the pupil in the scene instead of
-    // showing an empty panel.
-    for (int door : {3}) {
-        scene()->launch(door);
-        QVERIFY(!form()->isVisible());
-        QVERIFY(scene()->isVisible());
-    }
+void DegreesFormTest::doorThreeOpensTheFpMenuAndDoorOneTheDegreeMenu() {
+    // The two faces behind doors 1 and 3 share the window: each door shows only its menu.
+    scene()->launch(3);
+    QVERIFY(form()->isVisible());
+    QVERIFY(form()->PanelFP->isVisible());
+    QVERIFY(!form()->degreeFace().PanelMenu->isVisible());
+    form()->hide();
     scene()->launch(1);
     QVERIFY(form()->isVisible());
     QVERIFY(form()->degreeFace().PanelMenu->isVisible());
+    QVERIFY(!form()->PanelFP->isVisible());
 }
 
 QTEST_MAIN(DegreesFormTest)

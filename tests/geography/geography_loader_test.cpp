@@ -34,7 +34,8 @@ TEST(CentreKeys, MadridLinesAreKeyedFromTheFirstEightUpToTheFirstD) {
     EXPECT_EQ(keys, (std::vector<std::string>{"", "", "8a", "8b", "", ""}));
     EXPECT_EQ(zone.lines[2][0], '8');  // H lines are found under 8 afterwards
     EXPECT_EQ(zone.lines[2][44], ' ');
-    EXPECT_EQ(zone.lines[1][44], 'x');  // lines outside the run keep column 45
+    EXPECT_EQ(cols(zone.lines[2], 46, 54), "912345678");  // the telephone stays
+    EXPECT_EQ(zone.lines[1][44], 'x');                    // lines outside the run keep column 45
     EXPECT_EQ(zone.lines[5][44], 'd');
 }
 

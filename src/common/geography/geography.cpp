@@ -33,7 +33,8 @@ void keyRun(ZoneTable& zone, std::vector<std::string>& keys, const KeyedRun& run
         if (run.end && first == run.end) break;
         if (first == run.start) inRun = true;
         if (!inRun) continue;
-        line = padTo(line, static_cast<int>(kKeyColumn));
+        // Padding only a short line: the telephone after the key column must stay.
+        if (line.size() < kKeyColumn) line = padTo(line, static_cast<int>(kKeyColumn));
         keys[static_cast<std::size_t>(k)] = std::string(1, line[0]) + line[kKeyColumn - 1];
         line[kKeyColumn - 1] = ' ';
         zone.lines.set(k, line);

@@ -17,6 +17,7 @@
 #include "degrees/browser/help_situations.h"
 #include "degrees/form/consultation_face.h"
 #include "degrees/form/degree_face.h"
+#include "degrees/form/fp_face.h"
 #include "degrees/form/questionnaire_face.h"
 
 namespace rumbelo {
@@ -35,6 +36,7 @@ TForm1::TForm1(Program& program)
     RegionMap::Layout layout;
     layout.comarcaList = QRect(330, 48, 220, 190);
     regionMap_ = new RegionMap(program_, Panelinicio, layout);
+    fpFace_ = new FpFace(*this, program_);
     activeFace_ = degreeFace_;
 }
 
@@ -53,6 +55,8 @@ void TForm1::create() {
     applyColoursAndFonts();
     degreeFace_->applyColoursAndFonts();
     questionnaireFace_->applyColoursAndFonts();
+    fpFace_->applyCaptions();
+    fpFace_->applyColoursAndFonts();
     Panelinicio->show();
     // The data of every face.
     if (!degrees::loadDegreesFormData(state.files, state.texts, *data_)) {
@@ -69,6 +73,7 @@ void TForm1::create() {
     degreeFace_->connectControls();
     questionnaireFace_->connectControls();
     consultationFace_->setUp();
+    fpFace_->connectControls();
 }
 
 void TForm1::connectSharedControls() {
@@ -101,8 +106,7 @@ void TForm1::enterFromSceneDoor(int section) {
         case 3:
             Panelcon->hide();
             Panelinicio->show();
-            degreeFace_->PanelMenu->hide();
-            PanelFP->show();
+            fpFace_->enter();
             break;
         case 8:
             activeFace_ = questionnaireFace_;
@@ -143,8 +147,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && PanelFP->isVisible())
-        helpSituation(2);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    fpFace_->formActivated();
+    if (PanelFP->isVisible()) helpSituation(2);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -24,6 +24,7 @@ namespace rumbelo {
 class ConsultationFace;
 class DegreeFace;
 class QuestionnaireFace;
+class FpFace;
 class DegreesFormFace;
 class GuidePanel;
 class Program;
@@ -43,8 +44,10 @@ class TForm1 : public QWidget, public SceneDoorEntry {
 
     // Doors: 1 the degree menu, 3 the higher-FP menu, 8 the questionnaire face.
     void enterFromSceneDoor(int section) override;
-    // Doors 1 and 8: the higher-FP face (door 3) opens its door once it is built.
-    bool opensDoor(int section) const override { return section == 1 || section == 8; }
+    // Doors 1, 3 and 8: the degree menu, the higher-FP menu and the questionnaire face.
+    bool opensDoor(int section) const override {
+        return section == 1 || section == 3 || section == 8;
+    }
 
     Program& program() { return program_; }
     const degrees::DegreesFormData& data() const { return *data_; }
@@ -54,6 +57,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     ConsultationFace& consultationFace() { return *consultationFace_; }
     // The face the map and the shared controls go to from now on.
     void setActiveFace(DegreesFormFace* face) { activeFace_ = face; }
+    FpFace& fpFace() { return *fpFace_; }
 
     // The guide girl's help situation n (nothing for a number without lines).
     void helpSituation(int n);
@@ -125,6 +129,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
     DegreeFace* degreeFace_ = nullptr;
     QuestionnaireFace* questionnaireFace_ = nullptr;
     ConsultationFace* consultationFace_ = nullptr;
+    FpFace* fpFace_ = nullptr;
     DegreesFormFace* activeFace_ = nullptr;
 };
 

@@ -2,12 +2,14 @@
 // title's menu, where a title is taught, place mode by comarca, area, province and
 // locality with the route and the telephones, the way back to a title, and the reports.
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 
@@ -183,7 +185,16 @@ void FpFaceTest::doorThreeFamiliesTitleAndItsMenu() {
     shows(face().MenuFpTit3, 312, fpContentsRows(fp(), titles[1], texts()));
     QCOMPARE(face().listSelFP->font().family(), kCourier);
     shows(face().MenuFpTit4, 324, fpDegreeRows(fp(), titles[1]));
-    click(face().MenuFpTit42);  // without the bridges dialog nothing opens, nothing breaks
+    // The bridges dialog opens modally; close it once it is up.
+    bool bridgesShown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            bridgesShown = dialog->objectName() == QStringLiteral("TForm6");
+            dialog->reject();
+        }
+    });
+    click(face().MenuFpTit42);
+    QVERIFY(bridgesShown);
     // Another title: the families again, the last popup beside them.
     click(face().MenuFpTit6);
     QVERIFY(face().listSelFP->isVisible());

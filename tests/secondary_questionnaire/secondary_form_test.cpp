@@ -24,6 +24,8 @@
 #include "scene/static_scene.h"
 #include "secondary/form/secondary_form.h"
 #include "secondary/questionnaire/eso_questionnaire.h"
+#include "vocational/intermediate/form/intermediate_form.h"
+#include "vocational/intermediate/form/intermediate_state.h"
 
 using namespace rumbelo;
 using namespace rumbelo::testing;
@@ -76,6 +78,7 @@ class SecondaryFormTest : public QObject {
     void doorNineToResultsTitlesPrintoutsAndASavedFile();
     void theFirstBlockAloneThenTheSecondWithItsAnswersKept();
     void aWeakFirstBlockEndsTheQuestionnaire();
+    void theVocationalEntryHandsOverToTheIntermediateQuestionnaire();
     void everyThemeKeepsTheYearTheChosenRowAndTheHintReadable();
 
   private:
@@ -291,6 +294,20 @@ void SecondaryFormTest::aWeakFirstBlockEndsTheQuestionnaire() {
     QTest::mouseClick(f->BitAcabarLogse, Qt::LeftButton);
     QVERIFY(!f->isVisible());
     QVERIFY(scene()->isVisible());
+}
+
+void SecondaryFormTest::theVocationalEntryHandsOverToTheIntermediateQuestionnaire() {
+    QTest::mouseClick(scene()->staticScene()->doorLabel(9), Qt::LeftButton);
+    TForm2* f = form();
+    QTRY_VERIFY_WITH_TIMEOUT(f->isVisible(), 5000);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(f->botCuestio, &enter);
+    QTest::mouseClick(f->BotCuestio2, Qt::LeftButton);
+    auto* fp = qobject_cast<TForm3*>(started_->program->form(QStringLiteral("TForm3")));
+    QVERIFY(fp);
+    QVERIFY(fp->isVisible());
+    QVERIFY(fp->formState().questionnaireMode);
+    QVERIFY(!f->isVisible());
 }
 
 void SecondaryFormTest::everyThemeKeepsTheYearTheChosenRowAndTheHintReadable() {

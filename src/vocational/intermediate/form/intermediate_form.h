@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "common/geography/geography.h"
+#include "common/program/questionnaire_handover.h"
+#include "common/program/secondary_handover.h"
 #include "common/program/section_entry.h"
 #include "secondary/data/secondary_data.h"
 
@@ -41,7 +43,10 @@ class OpeningFlight;
 struct FormState;
 }  // namespace intermediate
 
-class TForm3 : public QWidget, public SceneDoorEntry {
+class TForm3 : public QWidget,
+               public SceneDoorEntry,
+               public OpenedFromSecondary,
+               public QuestionnaireHandover {
     Q_OBJECT
   public:
     TForm3(Program& program, const GeographyData& geography, const secondary::SecondaryData& data);
@@ -51,11 +56,11 @@ class TForm3 : public QWidget, public SceneDoorEntry {
     void enterFromSceneDoor(int section) override;
     bool opensDoor(int section) const override { return section == 5; }
     // The secondary form's "Más información": as the door, and leaving only hides this form.
-    void enterFromSecondary();
+    void enterFromSecondary() override;
     // The assistant's "Títulos": the helicopter brings the menu; leaving returns there.
     void enterFromAssistant();
     // The secondary form's questionnaire hands the pupil over to this one.
-    void enterQuestionnaireFromSection();
+    void enterQuestionnaireFromSection() override;
 
     const intermediate::FormState& formState() const { return *state_; }
     const intermediate::MediumFlow& flow() const { return *flow_; }

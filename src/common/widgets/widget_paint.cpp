@@ -1,5 +1,7 @@
 #include "common/widgets/widget_paint.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 
@@ -22,6 +24,24 @@ void setWidgetFont(QWidget* widget, const QString& family, int pointSize, bool b
     font.setPointSize(std::max(1, pointSize));
     font.setBold(bold);
     widget->setFont(font);
+}
+
+QFrame* makePanel(QWidget* parent, const char* name, QRect where) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setGeometry(where);
+    panel->hide();
+    return panel;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect where) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    return label;
 }
 
 }  // namespace rumbelo

@@ -1,9 +1,12 @@
 #pragma once
 // Colours and fonts of a section's controls, as the section forms give them.
+#include <QRect>
 #include <QString>
 
 #include "common/program/themes.h"
 
+class QFrame;
+class QLabel;
 class QWidget;
 
 namespace rumbelo {
@@ -12,5 +15,10 @@ namespace rumbelo {
 void paintWidgetColours(QWidget* widget, Rgb background, Rgb text);
 // A font of `family` at `pointSize` (never below 1).
 void setWidgetFont(QWidget* widget, const QString& family, int pointSize, bool bold = false);
+
+// A raised two-pixel panel, hidden until its view shows it; and a plain label. Both carry
+// `name` as their objectName.
+QFrame* makePanel(QWidget* parent, const char* name, QRect where);
+QLabel* makeLabel(QWidget* parent, const char* name, QRect where);
 
 }  // namespace rumbelo

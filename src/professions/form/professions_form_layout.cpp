@@ -13,6 +13,7 @@
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
 #include "common/widgets/tiled_picture.h"
+#include "common/widgets/widget_paint.h"
 #include "professions/form/phrase_icon_delegate.h"
 #include "professions/form/professions_form.h"
 #include "professions/form/professions_layout.h"
@@ -27,24 +28,6 @@ namespace {
 const QString kTimes = QStringLiteral("Times New Roman");
 constexpr Rgb kInk{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
-
-QFrame* makePanel(QWidget* parent, const char* name, QRect where) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setLineWidth(2);
-    panel->setGeometry(where);
-    panel->hide();
-    return panel;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect where) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
-    return label;
-}
 
 QListWidget* makeList(QWidget* parent, const char* name, QRect where,
                       QAbstractItemView::SelectionMode mode) {

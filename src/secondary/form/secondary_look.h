@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "common/program/themes.h"
+#include "common/widgets/widget_paint.h"
 
 class QFrame;
 class QLabel;
@@ -24,8 +25,8 @@ void setFontOf(QWidget* widget, const QString& family, int pointSize, bool bold 
 void setPixelFontOf(QWidget* widget, const QString& family, int pixels, bool bold = false);
 
 // Named controls at their places, hidden until the form shows them (panels and buttons).
-QFrame* makePanel(QWidget* parent, const char* name, QRect where);
-QLabel* makeLabel(QWidget* parent, const char* name, QRect where);
+using rumbelo::makeLabel;
+using rumbelo::makePanel;
 QPushButton* makeButton(QWidget* parent, const char* name, QRect where);
 
 }  // namespace rumbelo::secondary

@@ -27,24 +27,6 @@ namespace {
 
 const QString kTimes = QStringLiteral("Times New Roman");
 
-QFrame* makePanel(QWidget* parent, const char* name, QRect where) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setLineWidth(2);
-    panel->setGeometry(where);
-    panel->hide();
-    return panel;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, QRect where) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
-    return label;
-}
-
 QListWidget* makeList(QWidget* parent, const char* name, QRect where) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));

@@ -13,6 +13,7 @@
 #include "degrees/pasarela/form/pasarela_form.h"
 #include "professions/form/professions_form.h"
 #include "scene/scene_form.h"
+#include "secondary/assistant/form/assistant_form.h"
 #include "secondary/catalogue/form/catalogue_form.h"
 #include "secondary/form/secondary_form.h"
 #include "vocational/certificates/form/certificates_form.h"
@@ -53,7 +54,7 @@ void MainBlock::createForms() {
         {"TForm6", -1, true, [](Program& p) { return createBridgesForm(p); }},
         {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
         {"TForm2", 30, true, [](Program& p) { return createSecondaryForm(p); }},
-        {"TForm5", 40, false, {}},
+        {"TForm5", 40, false, [](Program& p) { return createAssistantForm(p); }},
         {"TForm3", 50, false, [](Program& p) { return createIntermediateForm(p); }},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
         {"TFIniPro", 70, true, {}},

@@ -12,6 +12,7 @@
 #include "common/geography/geography.h"
 #include "common/print/plain_printout.h"
 #include "common/print/report_printing.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -121,12 +122,8 @@ void ConsultationFace::RetroConsultasClick() {
     form_.helpSituation(1);
     leave();
     form_.degreeFace().PanelMenu->show();
-    if (program_.state().assistantFlag) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            form_.hide();
-            assistant->show();
-        }
-    }
+    // Outside the assistant the form stays on its menu.
+    if (showAssistant(program_)) form_.hide();
 }
 
 void ConsultationFace::leave() {

@@ -10,6 +10,7 @@
 
 #include "common/dialog/exit_confirmation.h"
 #include "common/guide/guide_panel.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -117,6 +118,24 @@ void TForm1::enterFromSceneDoor(int section) {
     }
 }
 
+// The assistant's buttons open the same views as the degrees, higher-FP and questionnaire
+// doors.
+void TForm1::enterFromAssistant(AssistantRequest request) {
+    switch (request) {
+        case AssistantRequest::DegreeInformation:
+            enterFromSceneDoor(1);
+            break;
+        case AssistantRequest::HigherFp:
+            enterFromSceneDoor(3);
+            break;
+        case AssistantRequest::UniversityQuestionnaire:
+            enterFromSceneDoor(8);
+            break;
+        default:
+            break;
+    }
+}
+
 void TForm1::helpSituation(int n) {
     const auto lines = degrees::helpSituationLines(n, program_.texts());
     if (!lines || !guidePanel_) return;
@@ -127,14 +146,7 @@ void TForm1::helpSituation(int n) {
 }
 
 void TForm1::returnToCaller() {
-    if (program_.state().assistantFlag) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            hide();
-            assistant->show();
-            return;
-        }
-    }
-    program_.showScene();
+    showAssistantOrScene(program_);
     hide();
 }
 

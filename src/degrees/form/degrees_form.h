@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "common/program/assistant_entry.h"
 #include "common/program/section_entry.h"
 #include "degrees/data/degrees_form_data.h"
 
@@ -31,7 +32,7 @@ class Program;
 class RegionMap;
 class TiledPicture;
 
-class TForm1 : public QWidget, public SceneDoorEntry {
+class TForm1 : public QWidget, public SceneDoorEntry, public AssistantEntry {
     Q_OBJECT
   public:
     // The pictures and what the guide needs come from the program; create() reads the data.
@@ -44,6 +45,7 @@ class TForm1 : public QWidget, public SceneDoorEntry {
 
     // Doors: 1 the degree menu, 3 the higher-FP menu, 8 the questionnaire face.
     void enterFromSceneDoor(int section) override;
+    void enterFromAssistant(AssistantRequest request) override;
     // Doors 1, 3 and 8: the degree menu, the higher-FP menu and the questionnaire face.
     bool opensDoor(int section) const override {
         return section == 1 || section == 3 || section == 8;

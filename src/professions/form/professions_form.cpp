@@ -11,6 +11,7 @@
 
 #include "common/dialog/aviso.h"
 #include "common/print/report_printing.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
@@ -83,6 +84,10 @@ bool Tprofe::create() {
 }
 
 void Tprofe::enterFromSceneDoor(int) {
+    start();
+}
+
+void Tprofe::enterFromAssistant(AssistantRequest) {
     start();
 }
 
@@ -444,12 +449,10 @@ void Tprofe::BotImpClick() {
 bool Tprofe::BotAcabarClick() {
     const bool fromStudies = exitViaStudies_;
     exitViaStudies_ = false;
-    if (program_.state().assistantFlag && !fromStudies) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            hide();
-            assistant->show();
-            return true;
-        }
+    // From the assistant the form just goes back there, without the question.
+    if (!fromStudies && showAssistant(program_)) {
+        hide();
+        return true;
     }
     TForm4* dialog = program_.dialog();
     if (!dialog) return false;

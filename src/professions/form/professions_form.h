@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "common/program/assistant_entry.h"
 #include "common/program/section_entry.h"
 #include "professions/core/phrase_pages.h"
 #include "professions/core/phrase_step.h"
@@ -23,7 +24,7 @@ namespace rumbelo {
 class Program;
 class TiledPicture;
 
-class Tprofe : public QWidget, public SceneDoorEntry {
+class Tprofe : public QWidget, public SceneDoorEntry, public AssistantEntry {
     Q_OBJECT
   public:
     explicit Tprofe(Program& program);
@@ -34,6 +35,7 @@ class Tprofe : public QWidget, public SceneDoorEntry {
 
     bool opensDoor(int section) const override { return section == 7; }
     void enterFromSceneDoor(int section) override;
+    void enterFromAssistant(AssistantRequest request) override;
     // The questionnaire from its introduction (the door and the assistant's button).
     void start();
 

@@ -11,6 +11,7 @@
 
 #include "common/dialog/exit_confirmation.h"
 #include "common/guide/guide_panel.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/widgets/tiled_picture.h"
 #include "secondary/form/itinerary_face.h"
@@ -55,6 +56,17 @@ void TForm2::enterFromSceneDoor(int section) {
     if (section == 4) enterItineraries();
 }
 
+void TForm2::enterFromAssistant(AssistantRequest request) {
+    if (request == AssistantRequest::SecondaryQuestionnaire) {
+        // The questionnaire menu open: the end of the questionnaire returns to the assistant.
+        enterFromSceneDoor(9);
+        questionnaireRequest_ = true;
+        PanelMenuCues->show();
+    } else {
+        enterFromSceneDoor(4);
+    }
+}
+
 void TForm2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) startHelp(kOpeningHelp);
@@ -82,15 +94,7 @@ void TForm2::BitAcabarLogseClick() {
 void TForm2::leaveSection() {
     guidePanel_->stop();
     PanelMenuCues->hide();
-    if (program_.state().assistantFlag) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            hide();
-            assistant->show();
-            assistant->raise();
-            return;
-        }
-    }
-    program_.showScene();
+    showAssistantOrScene(program_);
     hide();
 }
 

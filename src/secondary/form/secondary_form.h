@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/program/assistant_entry.h"
 #include "common/program/section_entry.h"
 #include "secondary/data/secondary_data.h"
 #include "secondary/questionnaire/results_page.h"
@@ -31,7 +32,7 @@ namespace secondary {
 class EsoQuestionnaire;
 }  // namespace secondary
 
-class TForm2 : public QWidget, public SceneDoorEntry {
+class TForm2 : public QWidget, public SceneDoorEntry, public AssistantEntry {
     Q_OBJECT
   public:
     explicit TForm2(Program& program);
@@ -43,9 +44,11 @@ class TForm2 : public QWidget, public SceneDoorEntry {
     // Door 9 opens the questionnaire menu without the diagrams; door 4 the diagrams.
     bool opensDoor(int section) const override;
     void enterFromSceneDoor(int section) override;
+    void enterFromAssistant(AssistantRequest request) override;
 
     const secondary::SecondaryData& data() const { return data_; }
     secondary::EsoQuestionnaire& questionnaire() { return *questionnaire_; }
+    bool questionnaireRequested() const { return questionnaireRequest_; }
 
     // The itinerary diagrams (the second mode): entered by `BotItinerarios` and door 4.
     void enterItineraries();
@@ -159,6 +162,8 @@ class TForm2 : public QWidget, public SceneDoorEntry {
     bool fullRunShown_ = false;  // the results list shows a full run
     std::vector<std::string> titles_;
     std::unique_ptr<secondary::EsoQuestionnaire> questionnaire_;
+    // Set by the assistant's questionnaire button; cleared when the questionnaire ends.
+    bool questionnaireRequest_ = false;
     GuidePanel* guidePanel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;  // the button Esc presses while it is visible
     friend class SecondaryItineraryHost;

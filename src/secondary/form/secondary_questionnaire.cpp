@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "common/dialog/aviso.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/program/questionnaire_handover.h"
 #include "common/qt_text.h"
@@ -148,11 +149,8 @@ void TForm2::AcabarCuesClick() {
 }
 
 void TForm2::returnToAssistant() {
-    QWidget* assistant = program_.form(QStringLiteral("TForm5"));
-    if (!assistant) return;
-    hide();
-    assistant->show();
-    assistant->raise();
+    questionnaireRequest_ = false;
+    if (showAssistant(program_)) hide();
 }
 
 void TForm2::BotContinuarClick() {

@@ -11,6 +11,7 @@
 
 #include "common/dialog/aviso.h"
 #include "common/print/report_printing.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/cp1252.h"
@@ -33,12 +34,13 @@ QString detailHtml(const std::vector<DetailLine>& lines, int correction) {
     QString html;
     for (const auto& line : lines) {
         const QString text = toQt(TrimRight(line.text)).toHtmlEscaped();
-        html += QStringLiteral(
-                    "<p style=\"margin:0; white-space:pre-wrap; color:%1; font-size:%2pt%3\">%4</p>")
-                    .arg(line.heading ? QStringLiteral("#006400") : QStringLiteral("#000000"))
-                    .arg((line.heading ? kHeadingPoints : kLinePoints) + correction)
-                    .arg(line.heading ? QStringLiteral("; font-weight:bold") : QString())
-                    .arg(text.isEmpty() ? QStringLiteral("&nbsp;") : text);
+        html +=
+            QStringLiteral(
+                "<p style=\"margin:0; white-space:pre-wrap; color:%1; font-size:%2pt%3\">%4</p>")
+                .arg(line.heading ? QStringLiteral("#006400") : QStringLiteral("#000000"))
+                .arg((line.heading ? kHeadingPoints : kLinePoints) + correction)
+                .arg(line.heading ? QStringLiteral("; font-weight:bold") : QString())
+                .arg(text.isEmpty() ? QStringLiteral("&nbsp;") : text);
     }
     return html;
 }
@@ -67,6 +69,8 @@ bool TFormCat::create() {
 }
 
 void TFormCat::enterFromSceneDoor(int) {}
+
+void TFormCat::enterFromAssistant(AssistantRequest) {}
 
 void TFormCat::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -157,13 +161,7 @@ void TFormCat::BotImprimirClick() {
 
 void TFormCat::BotRetrocederClick() {
     leave();
-    if (program_.state().assistantFlag) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            assistant->show();
-            return;
-        }
-    }
-    program_.showScene();
+    showAssistantOrScene(program_);
 }
 
 void TFormCat::leave() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/program/assistant_entry.h"
 #include "common/program/section_entry.h"
 #include "secondary/catalogue/core/catalogue_lists.h"
 
@@ -22,7 +23,7 @@ namespace rumbelo {
 class Program;
 class TiledPicture;
 
-class TFormCat : public QWidget, public SceneDoorEntry {
+class TFormCat : public QWidget, public SceneDoorEntry, public AssistantEntry {
     Q_OBJECT
   public:
     explicit TFormCat(Program& program);
@@ -33,6 +34,7 @@ class TFormCat : public QWidget, public SceneDoorEntry {
     bool create();
 
     void enterFromSceneDoor(int section) override;
+    void enterFromAssistant(AssistantRequest request) override;
 
     const catalogue::FamilyLevels& levels() const { return levels_; }
     const catalogue::CatalogueSources* sources() const { return sources_.get(); }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "common/print/report_printing.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/sound/sound_cues.h"
@@ -78,6 +79,10 @@ void TCertifica::fillGroups() {
 }
 
 void TCertifica::enterFromSceneDoor(int) {
+    fromSecondary_ = false;
+}
+
+void TCertifica::enterFromAssistant(AssistantRequest) {
     fromSecondary_ = false;
 }
 
@@ -218,13 +223,7 @@ void TCertifica::leave() {
         fromSecondary_ = false;
         return;
     }
-    if (program_.state().assistantFlag) {
-        if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-            assistant->show();
-            return;
-        }
-    }
-    program_.showScene();
+    showAssistantOrScene(program_);
 }
 
 void TCertifica::BotImprimirClick() {

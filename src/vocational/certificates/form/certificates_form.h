@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "common/program/assistant_entry.h"
 #include "common/program/secondary_handover.h"
 #include "common/program/section_entry.h"
 #include "vocational/certificates/data/certificate_files.h"
@@ -28,7 +29,10 @@ class TiledPicture;
 // The employment service's page of training centres.
 std::string trainingCentresAddress();
 
-class TCertifica : public QWidget, public SceneDoorEntry, public OpenedFromSecondary {
+class TCertifica : public QWidget,
+                   public SceneDoorEntry,
+                   public OpenedFromSecondary,
+                   public AssistantEntry {
     Q_OBJECT
   public:
     explicit TCertifica(Program& program);
@@ -38,6 +42,7 @@ class TCertifica : public QWidget, public SceneDoorEntry, public OpenedFromSecon
     bool create();
 
     void enterFromSceneDoor(int section) override;
+    void enterFromAssistant(AssistantRequest request) override;
     // The secondary form's "Más información": leaving then only hides this form.
     void enterFromSecondary() override;
 

@@ -14,6 +14,7 @@
 #include "common/dialog/exit_confirmation.h"
 #include "common/fp_listing/family_list.h"
 #include "common/lists/image_list.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -119,13 +120,13 @@ void TForm3::enterFromSecondary() {
     raise();
 }
 
-void TForm3::enterFromAssistant() {
+void TForm3::enterFromAssistant(AssistantRequest) {
+    // The assistant's "Títulos" always flies the menu in, with the help line after it.
     state_->caller = Caller::Assistant;
     state_->questionnaireMode = false;
     state_->heliArmed = true;
+    state_->helpPending = true;
     state_->firstEntryDone = true;
-    show();
-    raise();
 }
 
 void TForm3::enterQuestionnaireFromSection() {
@@ -204,12 +205,7 @@ void TForm3::leaveSection() {
         case Caller::Secondary:
             break;  // the secondary form is still on screen
         case Caller::Assistant:
-            if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-                assistant->show();
-                assistant->raise();
-            } else {
-                program_.showScene();
-            }
+            showAssistantOrScene(program_);
             break;
         case Caller::Scene:
             program_.showScene();

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/geography/geography.h"
+#include "common/program/assistant_entry.h"
 #include "common/program/questionnaire_handover.h"
 #include "common/program/secondary_handover.h"
 #include "common/program/section_entry.h"
@@ -46,7 +47,8 @@ struct FormState;
 class TForm3 : public QWidget,
                public SceneDoorEntry,
                public OpenedFromSecondary,
-               public QuestionnaireHandover {
+               public QuestionnaireHandover,
+               public AssistantEntry {
     Q_OBJECT
   public:
     TForm3(Program& program, const GeographyData& geography, const secondary::SecondaryData& data);
@@ -58,7 +60,7 @@ class TForm3 : public QWidget,
     // The secondary form's "Más información": as the door, and leaving only hides this form.
     void enterFromSecondary() override;
     // The assistant's "Títulos": the helicopter brings the menu; leaving returns there.
-    void enterFromAssistant();
+    void enterFromAssistant(AssistantRequest request) override;
     // The secondary form's questionnaire hands the pupil over to this one.
     void enterQuestionnaireFromSection() override;
 

@@ -9,6 +9,7 @@
 
 #include "common/dialog/aviso.h"
 #include "common/print/report_printing.h"
+#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -259,17 +260,16 @@ void TForm3::BotSalirCuesClick() {
         case Caller::Secondary:
             break;
         case Caller::Assistant:
-        case Caller::Scene: {
-            const QString back = state_->caller == Caller::Assistant ? QStringLiteral("TForm5")
-                                                                     : QStringLiteral("TForm2");
-            if (QWidget* form = program_.form(back)) {
+            showAssistantOrScene(program_);
+            break;
+        case Caller::Scene:
+            if (QWidget* form = program_.form(QStringLiteral("TForm2"))) {
                 form->show();
                 form->raise();
             } else {
                 program_.showScene();
             }
             break;
-        }
     }
 }
 

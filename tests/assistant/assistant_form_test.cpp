@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
 #include "common/program/contrast.h"
@@ -115,6 +116,10 @@ QStringList unreadable(QWidget* root) {
             text = label->text();
             fg = toRgb(w->palette().color(QPalette::WindowText));
             bg = groundOf(w);
+        } else if (auto* edit = qobject_cast<QTextEdit*>(w)) {
+            text = edit->toPlainText();
+            fg = toRgb(w->palette().color(QPalette::Text));
+            bg = toRgb(w->palette().color(QPalette::Base));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             text = button->text();
             fg = toRgb(w->palette().color(QPalette::ButtonText));
@@ -232,8 +237,8 @@ void AssistantFormTest::everyButtonOfBothStagesReturnsToTheAssistant() {
                             (name == "BotDiversi" ? form->eso() : form->bachillerato()).listPanel;
                         QVERIFY(panel->isVisible());
                         // The information paragraph follows the captions.
-                        QVERIFY(panel->findChild<QLabel*>()->text().count(QLatin1Char('\n')) >=
-                                (name == "BotFP2" ? 5 : 1));
+                        QVERIFY(panel->findChild<QTextEdit*>()->toPlainText().count(
+                                    QLatin1Char('\n')) >= (name == "BotFP2" ? 5 : 1));
                     }
                     QVERIFY(form->isVisible());
                     continue;

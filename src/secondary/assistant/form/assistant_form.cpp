@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTextEdit>
 
 #include "common/program/program.h"
 #include "common/sound/sound_cues.h"
@@ -264,7 +265,7 @@ void TForm5::showInformation(StageView& view, const std::string& before) {
             text += line;
         }
     }
-    view.listText->setText(displayed(text));
+    view.listText->setPlainText(displayed(text));
     view.listPanel->show();
     view.listPanel->raise();
 }

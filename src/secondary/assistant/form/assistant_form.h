@@ -16,6 +16,7 @@
 
 class QFrame;
 class QPushButton;
+class QTextEdit;
 
 namespace rumbelo {
 
@@ -53,7 +54,7 @@ class TForm5 : public QWidget {
         std::map<int, ClickLabel*> arrows;  // by arrow number
         QLabel* heli = nullptr;
         QFrame* listPanel = nullptr;
-        QLabel* listText = nullptr;
+        QTextEdit* listText = nullptr;  // scrolls when the paragraph is long
         QTimer* textTimer = nullptr;
         QTimer* flightTimer = nullptr;
         int restingLeft = 0;

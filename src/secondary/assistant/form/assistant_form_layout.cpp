@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "common/program/program.h"
 #include "common/qt_text.h"
@@ -184,11 +185,12 @@ void TForm5::buildStage(StageView& view, Stage stage) {
     view.listPanel = makePanel(view.panel, isEso ? "PanelDiversifi" : "PanelFP2",
                                isEso ? QRect(480, 0, 290, 170) : QRect(470, 0, 300, 190));
     paintWidgetColours(view.listPanel, kPanel, kInk);
-    view.listText =
-        makeLabel(view.listPanel, isEso ? "ListDiversifi" : "ListFP2",
-                  QRect(6, 4, view.listPanel->width() - 12, view.listPanel->height() - 38));
-    view.listText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view.listText->setWordWrap(true);
+    view.listText = new QTextEdit(view.listPanel);
+    view.listText->setObjectName(QLatin1String(isEso ? "ListDiversifi" : "ListFP2"));
+    view.listText->setGeometry(6, 4, view.listPanel->width() - 12, view.listPanel->height() - 40);
+    view.listText->setReadOnly(true);
+    view.listText->setFrameShape(QFrame::NoFrame);
+    paintWidgetColours(view.listText, kPanel, kInk);
     setWidgetFont(view.listText, kFont, 8);
     auto* close =
         makeButton(view.listPanel, isEso ? "BotCerrarDiversi" : "BotCerrarFP2",

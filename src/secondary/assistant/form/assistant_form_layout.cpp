@@ -1,7 +1,6 @@
 // Building the assistant: the tiled ground, the start panel, the two stage panels with their
 // step labels, yellow panels, arrows, helicopters, buttons and list panels, the bottom row;
 // then the captions and hints from the interface texts.
-#include <QBitmap>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
@@ -175,10 +174,12 @@ void TForm5::buildStage(StageView& view, Stage stage) {
     view.heli = makeLabel(view.panel, isEso ? "he" : "HeB", QRect(0, 0, 83, 28));
     const QImage& heli = program_.pictures().heli;
     if (!heli.isNull()) {
-        // The picture's ground colour (its corner) is see-through over the stage panel.
-        QPixmap picture = QPixmap::fromImage(heli);
-        picture.setMask(picture.createMaskFromColor(QColor::fromRgb(heli.pixel(0, 0))));
-        view.heli->setPixmap(picture);
+        // White is the picture's transparent colour.
+        QImage keyed = heli.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < keyed.height(); ++y)
+            for (int x = 0; x < keyed.width(); ++x)
+                if ((keyed.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) keyed.setPixel(x, y, 0);
+        view.heli->setPixmap(QPixmap::fromImage(keyed));
         view.heli->resize(heli.size());
     }
     view.heli->hide();

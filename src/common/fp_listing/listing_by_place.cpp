@@ -21,7 +21,7 @@ Localities localitiesOf(const FpFiles& files, const GeographyData& geo, int zone
     const ZoneTable& file = geo.zones[static_cast<std::size_t>(zone)];
     for (int centre : centres) {
         if (!centreTeachesAny(files, zone, centre)) continue;
-        std::string name = cut(centreName(file.lines[centre]), width);
+        std::string name = cut(centreText(file.lines[centre]), width);
         if (!localities.names.empty() && localities.names.back() == name) continue;
         localities.names.push_back(std::move(name));
         localities.firstCentre.push_back(centre);
@@ -41,7 +41,7 @@ Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
     for (int centre : centres) {
         const std::size_t centreRow = listing.rows.size();
         const std::string& line = file.lines[centre];
-        listing.rows.push_back({"-" + centreName(line), centrePhone(line)});
+        listing.rows.push_back({"-" + centreText(line), centrePhone(line)});
         for (int t = 1; t <= files.titleCount(); ++t) {
             if (options.listed && !options.listed(t)) continue;
             const auto& row = files.offerRow(zone, t);

@@ -47,6 +47,9 @@ class TitleReportBuilder {
     void community(const std::string& name, const Listing& listing, const std::string& open,
                    const std::string& close);
 
+    // A community heading line of the section's own making, marked bold with the others.
+    void communityHeading(const std::string& text);
+
     int count() const { return count_; }
     int communityHeadings() const { return static_cast<int>(headings_.size()); }
     // The bold list once the report is shown: the fixed slots, then every community

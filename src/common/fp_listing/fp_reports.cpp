@@ -11,6 +11,9 @@ bool needsPrintSelection(int lines, int communities, bool printing) {
 }
 
 std::string joinedLine(const ListingRow& row) {
+    // A title's row has no second column: cutting it to the centre name's width would
+    // only shorten the title.
+    if (row.phone.empty()) return cut(row.text, kRowWidth);
     return cut(cut(row.text, kCentreNameWidth) + row.phone, kRowWidth);
 }
 

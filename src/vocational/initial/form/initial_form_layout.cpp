@@ -205,8 +205,13 @@ void TFIniPro::applyColours() {
     // or the nearest shade of it that reads there.
     paintFloorLabel(LabelFPIp1, theme.highlight, floor, kLargeContrast);
     paintFloorLabel(LabelAno, theme.highlight, floor, kBodyContrast);
+    // The copy behind is the title's opposite, so that a dark title is not smudged by a dark
+    // copy.
+    const Rgb titleInk = toRgb(LabelFPIp1->palette().color(QPalette::WindowText));
+    constexpr Rgb kLightShadow{225, 225, 225}, kDarkShadow{30, 30, 30};
     QPalette shadow = LabelFPIp2->palette();
-    shadow.setColor(QPalette::WindowText, QColor(30, 30, 30));
+    shadow.setColor(QPalette::WindowText,
+                    toQColor(relativeLuminance(titleInk) < 0.3 ? kLightShadow : kDarkShadow));
     LabelFPIp2->setPalette(shadow);
     for (QLabel* title : {LabelFPIp1, LabelFPIp2})
         setWidgetFont(title, kTimes, 18 + correction, true);

@@ -181,6 +181,23 @@ void InitialFormTest::doorSixToAProgrammeItsPanelsCentresAndPrintedReport() {
     QTest::mouseClick(f->BotRetrocederFP, Qt::LeftButton);
     QVERIFY(f->ListSelFp->isVisible() && f->BotLug->isVisible());
     QVERIFY(!f->regionMap().mapa->isVisible() && !f->reja->isVisible());
+
+    // A rare programme (pottery, of the crafts group): a community without a centre for it
+    // beeps and says so in the grid.
+    clickRow(f->ListSelFp, 3);
+    const auto pottery =
+        f->ListTitFP->findItems(QStringLiteral("alfarer\u00eda"), Qt::MatchContains);
+    QVERIFY(!pottery.isEmpty());
+    clickRow(f->ListTitFP, f->ListTitFP->row(pottery.front()));
+    QVERIFY(f->regionMap().mapa->isVisible());
+    int empty = 0;
+    for (int c = 1; c <= 19; ++c) {
+        emit f->regionMap().communityClicked(c);
+        if (f->reja->rowCount() == 1 && f->reja->item(0, 0)->text() == text(292)) ++empty;
+    }
+    QVERIFY(empty > 0 && empty < 19);
+    QCOMPARE(started_->sink.beeps, empty);
+    QTest::mouseClick(f->BotRetrocederFP, Qt::LeftButton);
     QTest::mouseClick(f->BotRetrocederFP, Qt::LeftButton);
     QVERIFY(!f->isVisible());
     QVERIFY(scene()->isVisible());

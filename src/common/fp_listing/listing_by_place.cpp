@@ -42,7 +42,15 @@ Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
         const std::size_t centreRow = listing.rows.size();
         const std::string& line = file.lines[centre];
         listing.rows.push_back({"-" + centreText(line), centrePhone(line)});
-        for (int t = 1; t <= files.titleCount(); ++t) {
+        const auto titleRow = [&](int t) {
+            return options.titleText ? options.titleText(t) : files.titles[t];
+        };
+        if (options.titlesOfCentre) {
+            for (int t : options.titlesOfCentre(centre))
+                if (!options.listed || options.listed(t))
+                    listing.rows.push_back({titleRow(t), {}, t});
+        }
+        for (int t = 1; !options.titlesOfCentre && t <= files.titleCount(); ++t) {
             if (options.listed && !options.listed(t)) continue;
             const auto& row = files.offerRow(zone, t);
             const auto times =
@@ -50,7 +58,7 @@ Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
                     ? std::count(row.begin(), row.end(), centre)
                     : std::min<std::ptrdiff_t>(1, std::count(row.begin(), row.end(), centre));
             for (std::ptrdiff_t i = 0; i < times; ++i)
-                listing.rows.push_back({files.titles[t], {}, t});
+                listing.rows.push_back({titleRow(t), {}, t});
         }
         if (listing.rows.size() == centreRow + 1) {
             listing.rows.pop_back();

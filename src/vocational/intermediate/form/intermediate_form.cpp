@@ -104,7 +104,7 @@ void TForm3::connectControls() {
 
 void TForm3::enterFromSceneDoor(int section) {
     if (section != 5) return;
-    state_->caller = program_.state().assistantFlag ? Caller::Assistant : Caller::Scene;
+    state_->caller = callerFromFlag(program_);
     state_->questionnaireMode = false;
     // Only the first visit after start-up is flown in.
     state_->heliArmed = !state_->firstEntryDone;
@@ -129,7 +129,7 @@ void TForm3::enterFromAssistant() {
 }
 
 void TForm3::enterQuestionnaireFromSection() {
-    state_->caller = program_.state().assistantFlag ? Caller::Assistant : Caller::Scene;
+    state_->caller = callerFromFlag(program_);
     state_->questionnaireMode = true;
     state_->firstEntryDone = true;
     if (isVisible())
@@ -200,21 +200,7 @@ void TForm3::botSalirClick() {
 
 void TForm3::leaveSection() {
     hide();
-    switch (state_->caller) {
-        case Caller::Secondary:
-            break;  // the secondary form is still on screen
-        case Caller::Assistant:
-            if (QWidget* assistant = program_.form(QStringLiteral("TForm5"))) {
-                assistant->show();
-                assistant->raise();
-            } else {
-                program_.showScene();
-            }
-            break;
-        case Caller::Scene:
-            program_.showScene();
-            break;
-    }
+    returnToCaller(program_, state_->caller);
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@
 #include "secondary/catalogue/form/catalogue_form.h"
 #include "secondary/form/secondary_form.h"
 #include "vocational/certificates/form/certificates_form.h"
+#include "vocational/initial/form/initial_form.h"
 #include "vocational/intermediate/form/intermediate_form.h"
 
 namespace rumbelo {
@@ -57,7 +58,7 @@ void MainBlock::createForms() {
         {"TForm5", 40, false, [](Program& p) { return createAssistantForm(p); }},
         {"TForm3", 50, false, [](Program& p) { return createIntermediateForm(p); }},
         {"TForm4", 60, false, [](Program& p) { return new TForm4(p); }},
-        {"TFIniPro", 70, true, {}},
+        {"TFIniPro", 70, true, [](Program& p) { return createInitialProgrammesForm(p); }},
         {"TCertifica", 80, true, [](Program& p) { return createCertificatesForm(p); }},
         {"Tprofe", 90, true, [](Program& p) { return createProfessionsForm(p); }},
         {"TFormCat", 100, true, [](Program& p) { return createCatalogueForm(p); }},

@@ -151,7 +151,12 @@ class ProgramFolderTest : public QObject {
             QVERIFY(w.x + wall.width() >= w.nextPiece);
             QVERIFY(w.x + wall.width() <= w.nextPiece + 1);
         }
-        QCOMPARE(cap.width(), wall.width());
+        // The cap's layer hides the character standing behind its wall; the "paredEx" caps
+        // beyond lie under him. So the middle wall's cap runs on over the "paredEx" to past the
+        // farthest the character's body gets north of it, or he stands on the wall top there.
+        const int manWidth = lists.common.item(u"mandown01").width();
+        QVERIFY(kMiddleWall.x + cap.width() >= kMiddleCorridorRightStop + kLongestStep + manWidth);
+        QVERIFY(cap.width() >= wall.width());
         QCOMPARE(shortCap.width(), kShortCapNext - kShortCapX);
         // A cap reaches from the row's top down to its wall; the wall down to where the
         // character's feet stop when it walks up to it.

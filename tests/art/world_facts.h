@@ -20,6 +20,11 @@ inline constexpr LongWall kTopRightWall{325, -1331, -1462, 1250};
 inline constexpr int kShortCapX = 68;  // "paredUp2", ending where the next "pared" starts
 inline constexpr int kShortCapNext = 325;
 
+// The corridor north of the middle wall ends on the right where rule d stops the character
+// (x above 869); a frame's walk is at most 0.25 x 66 units (the slowest speed class).
+inline constexpr int kMiddleCorridorRightStop = 869;
+inline constexpr int kLongestStep = 17;
+
 // Walking up in a band stops as soon as the character's top passes this line (rule e).
 inline constexpr int kMiddleBandTop = -185;
 

@@ -69,14 +69,19 @@ TEST(TitleReport, CommunityHeadingsInCapitalsAndBoldAfterTheFixedSlots) {
     EXPECT_FALSE(bold.contains(5));
 }
 
-TEST(PlaceReport, CentreLinesJoinFortyFourCharactersAndTheTelephone) {
+TEST(PlaceReport, CentreLinesJoinFortyFourCharactersAndTheTelephoneTitlesStayWhole) {
     Listing listing;
-    listing.rows = {{"Centros"}, {"Ciencias  "}, {"-" + std::string(50, 'n'), "912345678"}};
+    listing.rows = {{"Centros"},
+                    {"Ciencias  "},
+                    {"-" + std::string(50, 'n'), "912345678"},
+                    {std::string(55, 't'), {}, 7}};
     ReportTable report;
     BoldLines bold;
-    EXPECT_EQ(placeReport(listing, "Lugar: Madrid", 2, report, bold), 3);
+    EXPECT_EQ(placeReport(listing, "Lugar: Madrid", 2, report, bold), 4);
     EXPECT_EQ(report.title(), "Lugar: Madrid");
     EXPECT_EQ(report[3], "-" + std::string(43, 'n') + "912345678");
+    // A title under the centre is not cut to the name's width.
+    EXPECT_EQ(report[4], std::string(55, 't'));
     EXPECT_EQ(bold.count(), 2);
     EXPECT_FALSE(bold.contains(3));
 }

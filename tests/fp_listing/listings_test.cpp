@@ -105,6 +105,23 @@ TEST(ListingByPlace, TitleClosedToTheRouteIsLeftOutAndItsCentreToo) {
     EXPECT_EQ(all.titleAt(all.topRow + 1), 3);
 }
 
+// A locality of 17 characters is followed by the name at once in the centre file: the
+// listings keep a blank between them, and never show the comarca key of column 45.
+TEST(ListingByPlace, AFullLocalityStaysApartFromTheNameAndTheComarcaKeyIsNotShown) {
+    FpListingFixture fx;
+    fx.setTitles({"-Sanidad", "Diet\xE9tica"});
+    const int full =
+        fx.addCentre(3, '7', "Cangas del NarceaIES Uno" + spaces(19) + "B", "985000001");
+    const int shortName = fx.addCentre(3, '7', locality("Vera") + "IES Dos", "950000002");
+    fx.offer(3, 2, {full, shortName});
+    const Listing listing = listByPlace(fx.files(), fx.geo, 3, {full, shortName}, {});
+    ASSERT_EQ(listing.size(), 6);
+    EXPECT_EQ(listing.rows[0].text, "-Cangas del Narcea IES Uno" + spaces(19));
+    EXPECT_EQ(listing.rows[3].text, "-" + locality("Vera") + padTo("IES Dos", 27));
+    EXPECT_EQ(localitiesOf(fx.files(), fx.geo, 3, {full}, kShortLocality).names.front(),
+              "Cangas del Narcea");
+}
+
 TEST(ListingByPlace, LocalitiesMergeOnlyConsecutiveEqualNames) {
     FpListingFixture fx;
     fx.setTitles({"-Sanidad", "Dietética"});

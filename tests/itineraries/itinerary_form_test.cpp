@@ -39,6 +39,7 @@ class ItineraryFormTest : public QObject {
     void cleanup();
     void doorFourBuildsTheDiagramAndItsButtonsOpenListsAndPrint();
     void theGameWaitsForThreeListsAndIsMissingHere();
+    void theGameShowsOnlyWithTheAnimatedScene();
 
   private:
     TForm2* form() const {
@@ -133,8 +134,9 @@ void ItineraryFormTest::doorFourBuildsTheDiagramAndItsButtonsOpenListsAndPrint()
     click(43);
     waitForList();
     QCOMPARE(face->List_Sel->x(), 800 - 330);
-    QVERIFY(face->List_Sel->item(face->List_Sel->count() - 1)->text().endsWith(
-        toQt(texts.trimmed(568))));
+    QVERIFY(face->List_Sel->item(face->List_Sel->count() - 1)
+                ->text()
+                .endsWith(toQt(texts.trimmed(568))));
     face->BotCerrarV->click();
     QVERIFY(!face->List_Sel->isVisible());
 
@@ -176,6 +178,35 @@ void ItineraryFormTest::theGameWaitsForThreeListsAndIsMissingHere() {
     QCOMPARE(notices.size(), 2);
     QVERIFY(notices[1].contains(QStringLiteral("bachillerato.exe")));
     QCOMPARE(face->mode().clickCount(), 0);
+}
+
+void ItineraryFormTest::theGameShowsOnlyWithTheAnimatedScene() {
+    started_.reset();
+    qputenv("RUMBELO_GRAPHICS", "9");  // offscreen would otherwise keep the static scene
+    started_ = startOn(folder_->path(), {"N", "S"});
+    qunsetenv("RUMBELO_GRAPHICS");
+    QVERIFY(!started_->program->aborted());
+    QVERIFY(!started_->program->state().staticScene);
+    scene()->launch(4);
+    QTRY_VERIFY_WITH_TIMEOUT(form()->isVisible(), 5000);
+    ItineraryFace* face = form()->itineraries();
+    QCOMPARE(face->canvas->shownUpTo(), 0);
+    for (int k = 1; k < 7; ++k)
+        QTest::mouseClick(face->canvas, Qt::LeftButton);
+    QVERIFY(!face->BotBachEsp->isVisible());  // not before the diagram is whole
+    for (int k = 7; k <= 8; ++k)
+        QTest::mouseClick(face->canvas, Qt::LeftButton);
+    QVERIFY(face->BotBachEsp->isVisible());
+    QVERIFY(face->button(1)->isVisible());
+    // Inside the window, clear of every picture button, its caption whole on it.
+    QVERIFY(form()->rect().contains(face->BotBachEsp->geometry()));
+    const QFontMetrics metrics(face->BotBachEsp->font());
+    for (const QString& line : face->BotBachEsp->text().split(QLatin1Char('\n')))
+        QVERIFY2(metrics.horizontalAdvance(line) + 12 <= face->BotBachEsp->width(),
+                 qPrintable(line));
+    for (int i = 1; i <= secondary::kItineraryButtons; ++i)
+        QVERIFY2(!face->BotBachEsp->geometry().intersects(face->button(i)->geometry()),
+                 secondary::itineraryButton(i).name);
 }
 
 QTEST_MAIN(ItineraryFormTest)

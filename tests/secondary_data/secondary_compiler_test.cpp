@@ -127,6 +127,23 @@ TEST(SecondaryCompiler, FaultySourcesAreReportedByFileAndLine) {
         errors, "secondary/intereses.tsv:" + std::to_string(line) + ": unknown area"));
 }
 
+// A title linked to a modality is listed there even when any Bachillerato admits to it, and
+// among the titles open from any Bachillerato; one that needs an earlier title is in no list.
+TEST(SecondaryCompiler, ModalityListsKeepLinkedTitlesToTheirModalities) {
+    Sources s;
+    s.replace("fp/familias/hosteleria.txt", "prioridad todas\n", "prioridad ruta-art todas\n");
+    s.replace("fp/familias/hosteleria.txt", "prioridad ruta-hcs ruta-ccss idioma geo\n",
+              "tecnico-dep todas\n");
+    ASSERT_TRUE(s.compile().empty());
+    std::string restaurant, travel;
+    for (const auto& line : fileLines(s.out.path() / "FPS")) {
+        if (line.find("Restauraci") != std::string::npos) restaurant = line;
+        if (line.find("Agencias de Viajes") != std::string::npos) travel = line;
+    }
+    EXPECT_EQ(restaurant.substr(0, 7), "1     7");
+    EXPECT_EQ(travel, "");
+}
+
 TEST(SecondaryCheck, MissingParagraphsSubjectsAndReferencesOutOfRangeAreReported) {
     Sources s;
     ASSERT_TRUE(s.compile().empty());
@@ -139,6 +156,13 @@ TEST(SecondaryCheck, MissingParagraphsSubjectsAndReferencesOutOfRangeAreReported
         if (line.rfind("51", 0) != 0) materias += line + "\r\n";
     s.out.write("INFORMA", informa);
     s.out.write("MATERIAS", materias);
+    // The first degree by modality loses its links: it is listed for every route.
+    auto degrees = fileLines(out / "CARRERAS");
+    degrees.front().replace(0, 5, "12345");
+    std::string carreras;
+    for (const auto& line : degrees)
+        carreras += line + "\r\n";
+    s.out.write("CARRERAS", carreras);
     std::ifstream in(out / "datitine", std::ios::binary);
     std::string areas((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     areas[2 * secondary::kAreaRowBytes + 1] = static_cast<char>(250);
@@ -149,6 +173,7 @@ TEST(SecondaryCheck, MissingParagraphsSubjectsAndReferencesOutOfRangeAreReported
         << allErrors(problems);
     EXPECT_TRUE(anyErrorContains(problems, "subject code 501 finds no line with keys 51"));
     EXPECT_TRUE(anyErrorContains(problems, "area 3 names line 250 of CUESTION"));
+    EXPECT_TRUE(anyErrorContains(problems, "is listed for all five routes"));
 }
 
 }  // namespace

@@ -216,7 +216,7 @@ std::vector<ImageEntry> themeSceneList(const ThemeArt& art, const QString& artDi
         {QStringLiteral("pared"),
          {wallPiece(art, kLongWall, 0, kFaceHeight, kPassageLeft, kPassageRight)}},
         {QStringLiteral("paredUp"),
-         {wallPiece(art, kLongWall, kCapDepth, 0, kPassageLeft, kPassageRight)}},
+         {wallPiece(art, kCapReach, kCapDepth, 0, kPassageLeft, kPassageRight)}},
         {QStringLiteral("paredUp2"), {wallPiece(art, kWallPitch, kCapDepth, 0, 0, 0)}},
         {QStringLiteral("paredEx"), {wallBlock(art)}},
         {QStringLiteral("rotulo1"),

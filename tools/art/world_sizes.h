@@ -13,6 +13,12 @@ inline constexpr int kWallHeight = kCapDepth + kFaceHeight;  // "paredEx": cap a
 // "pared" reaches the next "paredEx": 936 after the ones at -400 and -868, 937 after the one at
 // 325; 937 leaves no gap anywhere (a column of overlap is harmless).
 inline constexpr int kLongWall = 937;
+// A "paredUp" cap runs on past its wall over the "paredEx" that follows: its layer hides the
+// character standing behind the wall, and the "paredEx" caps lie under him. The middle wall's
+// cap must reach past the farthest the character gets in the corridor north of it (rule d
+// stops it at 869, one step of at most 17 later, 56 wide): 945 - (-400). Over the other rows
+// the extra length lies on "paredEx" caps, except 163 columns past the top wall's right end.
+inline constexpr int kCapReach = 1345;
 // The one passage through a "pared" (and the gap in its cap), from its left edge. The side
 // stops inside the three passages keep the character's 56-wide body in 401..540, 399..542
 // and 401..550 of the wall; the crossing rules let it cross anywhere in 396..545, 382..561 and

@@ -11,6 +11,9 @@ bool needsPrintSelection(int lines, int communities, bool printing) {
 }
 
 std::string joinedLine(const ListingRow& row) {
+    // A title's row has no second column: cutting it to the centre name's width would
+    // only shorten the title.
+    if (row.phone.empty()) return cut(row.text, kRowWidth);
     return cut(cut(row.text, kCentreNameWidth) + row.phone, kRowWidth);
 }
 
@@ -61,11 +64,15 @@ void TitleReportBuilder::lines(const std::vector<std::string>& rows) {
 void TitleReportBuilder::community(const std::string& name, const Listing& listing,
                                    const std::string& open, const std::string& close) {
     if (listing.rows.empty()) return;
-    line(open + upperName(name) + close);
-    headings_.push_back(count_);
+    communityHeading(open + upperName(name) + close);
     line(std::string());
     for (const ListingRow& row : listing.rows)
         line(cut(row.text + row.phone, kRowWidth));
+}
+
+void TitleReportBuilder::communityHeading(const std::string& text) {
+    line(text);
+    headings_.push_back(count_);
 }
 
 void TitleReportBuilder::markCommunityHeadings() {

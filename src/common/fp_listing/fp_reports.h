@@ -20,7 +20,7 @@ constexpr int kAllCommunities = 19;
 bool needsPrintSelection(int lines, int communities, bool printing);
 
 // A report line of a listing row: the first 44 characters of its text, then its second
-// column, cut to 60.
+// column, cut to 60; a row without a second column (a title) keeps its 60 characters.
 std::string joinedLine(const ListingRow& row);
 
 // Centres of a place: entry 0 = `title`, lines 1.. the listing's rows joined; the first
@@ -46,6 +46,9 @@ class TitleReportBuilder {
     // empty line, then each row as its text followed by its second column, cut to 60.
     void community(const std::string& name, const Listing& listing, const std::string& open,
                    const std::string& close);
+
+    // A community heading line of the section's own making, marked bold with the others.
+    void communityHeading(const std::string& text);
 
     int count() const { return count_; }
     int communityHeadings() const { return static_cast<int>(headings_.size()); }

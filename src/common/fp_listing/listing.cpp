@@ -11,6 +11,11 @@ int Listing::titleAt(int i) const {
 std::string centreName(const std::string& centreLine) {
     return cols(centreLine, 2, 45);
 }
+std::string centreText(const std::string& centreLine) {
+    std::string text = cols(centreLine, 2, 44);
+    if (text.size() > 17 && text[16] != ' ' && text[17] != ' ') text.insert(17, 1, ' ');
+    return padTo(text, static_cast<int>(kCentreNameWidth));
+}
 std::string centrePhone(const std::string& centreLine) {
     return cols(centreLine, 46, 54);
 }

@@ -30,6 +30,11 @@ struct Listing {
 // A centre line's name field (columns 2-45) and telephone (columns 46-54).
 std::string centreName(const std::string& centreLine);
 std::string centrePhone(const std::string& centreLine);
+// The name field as the pupil reads it, at most 44 characters: columns 2-44, with a blank
+// after column 18 when a locality of 17 characters would run into the name that follows
+// it at once. Column 45 is left out: it holds the key of the centre's comarca or area, no
+// part of its name.
+std::string centreText(const std::string& centreLine);
 
 // What the grid shows: the first column (cut to `textWidth`), and the second column only
 // when `withPhones`. A listing without rows shows one row of `emptyText`, when given.

@@ -21,7 +21,7 @@ Localities localitiesOf(const FpFiles& files, const GeographyData& geo, int zone
     const ZoneTable& file = geo.zones[static_cast<std::size_t>(zone)];
     for (int centre : centres) {
         if (!centreTeachesAny(files, zone, centre)) continue;
-        std::string name = cut(centreName(file.lines[centre]), width);
+        std::string name = cut(centreText(file.lines[centre]), width);
         if (!localities.names.empty() && localities.names.back() == name) continue;
         localities.names.push_back(std::move(name));
         localities.firstCentre.push_back(centre);
@@ -41,8 +41,16 @@ Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
     for (int centre : centres) {
         const std::size_t centreRow = listing.rows.size();
         const std::string& line = file.lines[centre];
-        listing.rows.push_back({"-" + centreName(line), centrePhone(line)});
-        for (int t = 1; t <= files.titleCount(); ++t) {
+        listing.rows.push_back({"-" + centreText(line), centrePhone(line)});
+        const auto titleRow = [&](int t) {
+            return options.titleText ? options.titleText(t) : files.titles[t];
+        };
+        if (options.titlesOfCentre) {
+            for (int t : options.titlesOfCentre(centre))
+                if (!options.listed || options.listed(t))
+                    listing.rows.push_back({titleRow(t), {}, t});
+        }
+        for (int t = 1; !options.titlesOfCentre && t <= files.titleCount(); ++t) {
             if (options.listed && !options.listed(t)) continue;
             const auto& row = files.offerRow(zone, t);
             const auto times =
@@ -50,7 +58,7 @@ Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
                     ? std::count(row.begin(), row.end(), centre)
                     : std::min<std::ptrdiff_t>(1, std::count(row.begin(), row.end(), centre));
             for (std::ptrdiff_t i = 0; i < times; ++i)
-                listing.rows.push_back({files.titles[t], {}, t});
+                listing.rows.push_back({titleRow(t), {}, t});
         }
         if (listing.rows.size() == centreRow + 1) {
             listing.rows.pop_back();

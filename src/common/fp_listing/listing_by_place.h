@@ -34,11 +34,16 @@ struct PlaceListingOptions {
     std::function<bool(int title)> listed;  // which titles may be listed; all when empty
     bool rowPerOfferEntry = true;           // a centre named twice in a title's row lists it twice
     int topCentre = 0;  // the centre line whose row (or the first kept after it) is the top
+    // A section whose centres name what they teach (the initial programmes) lists a
+    // centre's titles in the centre's own order, and each title's row text from the title.
+    std::function<std::vector<int>(int centre)> titlesOfCentre;
+    std::function<std::string(int title)> titleText;
 };
 
 // For each centre in order: "-" and its name field with its telephone beside; then a row
 // per title (1..title count, in file order) listed and offered there, remembered as that
-// row's title; then a row of 60 blanks. A centre without titles leaves nothing.
+// row's title (or those `titlesOfCentre` names, in its order); then a row of 60 blanks. A
+// centre without titles leaves nothing.
 Listing listByPlace(const FpFiles& files, const GeographyData& geo, int zone,
                     const std::vector<int>& centres, const PlaceListingOptions& options);
 

@@ -35,7 +35,7 @@ std::optional<Listing> listByTitle(const FpFiles& files, const GeographyData& ge
         for (int centre : offered) {
             if (std::find(centres.begin(), centres.end(), centre) == centres.end()) continue;
             const std::string& line = file.lines[centre];
-            listing.rows.push_back({centreName(line), centrePhone(line)});
+            listing.rows.push_back({centreText(line), centrePhone(line)});
             ++listing.centreRows;
             any = true;
         }

@@ -28,4 +28,24 @@ GuideLines sceneGuideLines(const std::array<std::string, 5>& texts) {
     return lines;
 }
 
+TimedGuideStep timedGuideStep(int tick, const TimedGuide& guide) {
+    constexpr int kLastTick = 14;
+    TimedGuideStep step;
+    if (tick > kLastTick) {
+        step.finished = true;
+        return step;
+    }
+    if (tick >= 1 && tick <= guide.textTicks) {
+        step.label = tick - 1;
+        step.text = guide.firstText + tick - 1;
+    } else if (guide.blankAfter && tick == guide.textTicks + 1) {
+        step.label = tick - 1;
+    }
+    if (tick >= 1 && tick <= kGuideSteps) {
+        step.click = true;
+        step.frame = tick - 1;
+    }
+    return step;
+}
+
 }  // namespace rumbelo

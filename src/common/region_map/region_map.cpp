@@ -10,6 +10,7 @@
 
 #include "common/program/program.h"
 #include "common/qt_text.h"
+#include "common/region_map/rectangle_map.h"
 #include "common/text/fixed_text.h"
 
 namespace rumbelo {
@@ -33,7 +34,7 @@ void paintBackground(QWidget* widget, Rgb colour) {
 }  // namespace
 
 RegionMap::RegionMap(Program& program, QWidget* parent, const Layout& layout)
-    : QObject(parent), program_(program) {
+    : QObject(parent), program_(program), rectangleTable_(layout.rectangleTable) {
     const SharedPictures& pictures = program.pictures();
     mapa = makeMap(parent, "mapa", pictures.mapa);
     mapa->setGeometry(layout.communityMap);
@@ -144,9 +145,14 @@ bool RegionMap::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RegionMap::pointerMoved(MapKind map, QLabel* image, QPoint at) {
-    if (!geography_ || !program_.state().regions) return;
-    const auto hover =
-        region_map::hoverAt(map, *program_.state().regions, *geography_, at.x(), at.y());
+    if (!geography_) return;
+    region_map::Hover hover;
+    if (rectangleTable_ && map == MapKind::Communities) {
+        hover = region_map::rectangleHoverAt(*geography_, at.x(), at.y());
+    } else {
+        if (!program_.state().regions) return;
+        hover = region_map::hoverAt(map, *program_.state().regions, *geography_, at.x(), at.y());
+    }
     selection_.hovered = hover.region;
     // The panel is the one place the region's name shows: a hint bubble as well would keep
     // the first name while the pointer moves on to the next region.

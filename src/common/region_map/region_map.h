@@ -26,6 +26,8 @@ class RegionMap : public QObject {
         QRect communityMap{22, 48, 286, 214};
         QPoint finerMaps{23, 23};  // mapac and mapam, sized to their pictures
         QRect comarcaList;         // listBarcelona; BotCerrar goes under it
+        // The community map read through the rectangle table instead of the pixel grid.
+        bool rectangleTable = false;
     };
 
     // The widgets are made as children of `parent`, hidden.
@@ -67,6 +69,7 @@ class RegionMap : public QObject {
     void act(region_map::ClickAction action);
 
     Program& program_;
+    bool rectangleTable_ = false;
     const GeographyData* geography_ = nullptr;
     region_map::RegionSelection selection_;
 };

@@ -5,9 +5,28 @@
 #include <QWidget>
 #include <algorithm>
 
+#include <QGraphicsDropShadowEffect>
+
+#include "common/program/contrast.h"
+#include "common/program/shared_pictures.h"
 #include "common/qt_text.h"
 
 namespace rumbelo {
+
+void paintFloorLabel(QLabel* label, Rgb wanted, const QImage& floorTile, double minimum) {
+    const Rgb floor = averageColour(floorTile);
+    const Rgb text = readableOn(wanted, floor, minimum);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(text));
+    label->setPalette(palette);
+    if (relativeLuminance(text) > relativeLuminance(floor)) {
+        auto* rim = new QGraphicsDropShadowEffect(label);
+        rim->setOffset(1, 1);
+        rim->setBlurRadius(3);
+        rim->setColor(QColor(40, 40, 40));
+        label->setGraphicsEffect(rim);
+    }
+}
 
 void paintWidgetColours(QWidget* widget, Rgb background, Rgb text) {
     widget->setAutoFillBackground(true);

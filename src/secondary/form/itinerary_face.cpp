@@ -21,7 +21,7 @@ using namespace secondary;
 namespace {
 
 // The game button stands right of the diagram, where no route runs.
-constexpr QRect kGameButton{660, 40, 116, 58};
+constexpr QRect kGameButton{616, 40, 164, 58};
 
 // A caption too long for one line breaks at the blank nearest its middle.
 QString twoLines(const QString& text) {

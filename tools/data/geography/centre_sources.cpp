@@ -93,8 +93,8 @@ CentreRecord readLine(const SourceLine& line, int zone, const PlacesSource& plac
     centre.locality = toCp1252(line.field(2), line.pos, diag);
     centre.name = toCp1252(line.field(3), line.pos, diag);
     readDistrict(line.field(6), *province, districts, line.pos, diag, centre);
-    const std::size_t nameRoom =
-        kNameFieldColumns - kLocalityColumns - (centre.district.empty() ? 0 : 1);
+    // Column 45 is kept for the key of a comarca or area, whether the centre has one or not.
+    const std::size_t nameRoom = kNameFieldColumns - kLocalityColumns - 1;
     if (centre.locality.empty() || centre.locality.size() > kLocalityColumns)
         diag.error(line.pos, "the locality takes 1 to 17 characters");
     if (centre.name.empty() || centre.name.size() > nameRoom)

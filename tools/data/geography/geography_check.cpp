@@ -1,7 +1,8 @@
 // Loads the geography of a built folder through the program's own loader and reports what
 // the program would trip over: place keys without a province, universities beyond a
 // community's list, centres with a letter no place lists, comarcas and areas without
-// centres or without pixels, maps whose pictures disagree with their hit grids.
+// centres or without pixels, maps whose pictures disagree with their hit grids, and
+// rectangles of the initial-programmes map off their community.
 #include "data/geography/geography_check.h"
 
 #include <map>
@@ -9,6 +10,7 @@
 
 #include "common/data/region_grids.h"
 #include "common/geography/geography.h"
+#include "common/region_map/rectangle_map.h"
 #include "common/text/fixed_text.h"
 
 namespace rumbelo::data {
@@ -180,6 +182,18 @@ void checkMaps(CheckContext& ctx) {
                 x = RegionGrids::kColumns;
                 break;
             }
+    // The initial-programmes section reads mapa through its rectangle table: each
+    // rectangle's centre must lie on the community it names.
+    const auto& rectangles = region_map::communityRectangles();
+    for (std::size_t i = 0; i < rectangles.size(); ++i) {
+        const auto& r = rectangles[i];
+        const int x = (r.left + r.right) / 2 - 5, y = (r.top + r.bottom) / 2 - 90;
+        const int c = static_cast<int>(i) + 1;
+        if (grids->community(x, y) != c || region_map::rectangleCommunityAt(x, y) != c)
+            ctx.problem("mapa: the centre of community " + std::to_string(c) + "'s rectangle (" +
+                        std::to_string(x) + ", " + std::to_string(y) + ") lies on community " +
+                        std::to_string(grids->community(x, y)));
+    }
     if (const auto mapa = readBitmap(ctx, "mapa", 286, 214))
         checkPicture(ctx, "mapa", *mapa, RegionGrids::kCommunityRows, kCommunityCount,
                      [&](int x, int y) { return grids->community(x, y); });

@@ -31,6 +31,7 @@ struct ColumnRule {
 struct Rules {
     std::vector<ColumnRule> degrees;  // columns 1-5
     std::vector<ColumnRule> titles;   // columns 1-7
+    std::set<std::string> earlier;    // keys of studies that need more than Bachillerato
 };
 
 std::set<std::string> wordSet(const std::string& text) {
@@ -43,6 +44,11 @@ Rules readRules(CompileContext& ctx) {
     const auto file = readSource(ctx.src, "secondary/modalidades.tsv", ctx.diag);
     if (!file) return rules;
     for (const auto& line : file->lines) {
+        if (line.field(0) == "previo") {
+            const auto keys = wordSet(line.field(1));
+            rules.earlier.insert(keys.begin(), keys.end());
+            continue;
+        }
         ColumnRule rule;
         rule.pos = line.pos;
         const auto column = parseNumber(line.field(1));
@@ -75,10 +81,21 @@ Rules readRules(CompileContext& ctx) {
     return rules;
 }
 
-bool opens(const ColumnRule& rule, const std::vector<std::string>& keys) {
+// Whether `keys` name a route of one of the columns: then the study is linked to those
+// modalities, and being open to every modality too does not put it in the others' lists.
+bool namesRoute(const std::vector<ColumnRule>& rules, const std::vector<std::string>& keys) {
+    for (const auto& rule : rules)
+        for (const auto& key : keys)
+            if (rule.routes.count(key)) return true;
+    return false;
+}
+
+bool opens(const ColumnRule& rule, const std::vector<std::string>& keys, bool linked) {
     bool route = false, modalitySubject = false, optionSubject = false;
     for (const auto& key : keys) {
-        if (rule.openRoutes.count(key)) return true;
+        // The column of studies open from any Bachillerato (no routes of its own) takes them
+        // all; a modality's column only those linked to no modality in particular.
+        if (rule.openRoutes.count(key) && (rule.routes.empty() || !linked)) return true;
         route = route || rule.routes.count(key) > 0;
         modalitySubject = modalitySubject || rule.modality.count(key) > 0;
         optionSubject = optionSubject || rule.options.count(key) > 0;
@@ -86,12 +103,17 @@ bool opens(const ColumnRule& rule, const std::vector<std::string>& keys) {
     return route && (!modalitySubject || optionSubject);
 }
 
-// The marks of one degree or title: column k holds the digit k when it is open from k.
-std::string marks(const std::vector<ColumnRule>& rules, int columns,
-                  const std::vector<std::string>& keys) {
+// The marks of one degree or title: column k holds the digit k when it is open from k. A
+// study that also needs an earlier title (a sports title needs the Técnico Deportivo of its
+// sport) is not reached from Bachillerato alone and has no marks.
+std::string marks(const std::vector<ColumnRule>& rules, const std::set<std::string>& earlier,
+                  int columns, const std::vector<std::string>& keys) {
     std::string out(static_cast<std::size_t>(columns), ' ');
+    for (const auto& key : keys)
+        if (earlier.count(key)) return out;
+    const bool linked = namesRoute(rules, keys);
     for (const auto& rule : rules)
-        if (opens(rule, keys))
+        if (opens(rule, keys, linked))
             out[static_cast<std::size_t>(rule.column - 1)] = static_cast<char>('0' + rule.column);
     return out;
 }
@@ -110,7 +132,7 @@ void writeDegrees(CompileContext& ctx, const Rules& rules,
                   const std::vector<degrees::Degree>& list) {
     std::vector<std::pair<int, std::string>> numbered;
     for (const auto& degree : list) {
-        const auto m = marks(rules.degrees, 5, degree.requirements.keys);
+        const auto m = marks(rules.degrees, rules.earlier, 5, degree.requirements.keys);
         if (m == std::string(5, ' ')) continue;  // second-cycle degrees: not from Bachillerato
         const int line = ctx.keys.table("CARRERA").count(degree.key)
                              ? ctx.keys.table("CARRERA").at(degree.key)
@@ -138,7 +160,7 @@ void writeTitles(CompileContext& ctx, const Rules& rules, const std::vector<fp::
     std::vector<std::string> lines;
     for (const auto& family : families)
         for (const auto& title : family.titles) {
-            const auto m = marks(rules.titles, 7, title.access.keys);
+            const auto m = marks(rules.titles, rules.earlier, 7, title.access.keys);
             const auto shortName = shortNames.find(title.key);
             std::string name = title.name;
             SourcePos pos = title.pos;

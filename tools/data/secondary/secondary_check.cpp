@@ -59,6 +59,19 @@ void checkModalityColumns(CheckContext& ctx, const LineTable& table, int columns
     }
 }
 
+// A degree listed for all five routes has lost its links: the routes exist to say which
+// modalities a degree is for, and none is for all of them (Artes included).
+void checkDegreeRoutes(CheckContext& ctx, const LineTable& degrees) {
+    for (int k = 1; k <= degrees.count(); ++k) {
+        bool every = true;
+        for (int c = 1; c <= 5 && every; ++c)
+            every = openFromColumn(degrees[k], c);
+        if (every)
+            ctx.problem("CARRERAS: " + TrimRight(degreeName(degrees[k])) +
+                        " is listed for all five routes; link it to its own routes");
+    }
+}
+
 }  // namespace
 
 void checkSecondary(CheckContext& ctx) {
@@ -76,6 +89,7 @@ void checkSecondary(CheckContext& ctx) {
         checkSubjectCode(ctx, data.subjects, code);
     checkModalityColumns(ctx, data.degrees, 5, "CARRERAS");
     checkModalityColumns(ctx, data.fpTitles, 7, "FPS");
+    checkDegreeRoutes(ctx, data.degrees);
 
     LineTable itinerary;
     if (ReadLineTable(ctx.files, "ITINERAR", itinerary, kItineraryWidth) < kLastResultLine)

@@ -2,6 +2,8 @@
 // The certificates help guide and the titles that slide in after it. The guide ticks every
 // 300 ms: ticks 1-7 write one help line each, ticks 1-8 move the guide girl with a key
 // click, and after tick 14 the guide stops and the three list titles start sliding in.
+#include "common/guide/guide_steps.h"
+
 namespace rumbelo::certificates {
 
 inline constexpr int kGuideIntervalMs = 300;
@@ -9,13 +11,7 @@ inline constexpr int kSlideIntervalMs = 50;
 inline constexpr int kFirstHelpText = 562;
 inline constexpr int kHelpLabels = 7;
 
-struct GuideStep {
-    bool finished = false;  // past tick 14: stop the guide and start the slide
-    int label = -1;         // 0-based help label to fill, or -1
-    int text = 0;           // the interface text for it
-    bool click = false;     // key click and girl frame `frame`
-    int frame = 0;
-};
+using GuideStep = TimedGuideStep;
 
 GuideStep certificateGuideStep(int tick);
 

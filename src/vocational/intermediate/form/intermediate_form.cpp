@@ -14,7 +14,6 @@
 #include "common/dialog/exit_confirmation.h"
 #include "common/fp_listing/family_list.h"
 #include "common/lists/image_list.h"
-#include "common/program/assistant_return.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
@@ -105,7 +104,7 @@ void TForm3::connectControls() {
 
 void TForm3::enterFromSceneDoor(int section) {
     if (section != 5) return;
-    state_->caller = program_.state().assistantFlag ? Caller::Assistant : Caller::Scene;
+    state_->caller = callerFromFlag(program_);
     state_->questionnaireMode = false;
     // Only the first visit after start-up is flown in.
     state_->heliArmed = !state_->firstEntryDone;
@@ -130,7 +129,7 @@ void TForm3::enterFromAssistant(AssistantRequest) {
 }
 
 void TForm3::enterQuestionnaireFromSection() {
-    state_->caller = program_.state().assistantFlag ? Caller::Assistant : Caller::Scene;
+    state_->caller = callerFromFlag(program_);
     state_->questionnaireMode = true;
     state_->firstEntryDone = true;
     if (isVisible())
@@ -201,16 +200,7 @@ void TForm3::botSalirClick() {
 
 void TForm3::leaveSection() {
     hide();
-    switch (state_->caller) {
-        case Caller::Secondary:
-            break;  // the secondary form is still on screen
-        case Caller::Assistant:
-            showAssistantOrScene(program_);
-            break;
-        case Caller::Scene:
-            program_.showScene();
-            break;
-    }
+    returnToCaller(program_, state_->caller);
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -264,21 +264,9 @@ void TForm3::applyColours() {
     paintWidgetColours(this, fixed_colours::kPanel, kBlack);
     // The title, the year and the help line stand on the floor tile: the highlight colour,
     // or the nearest shade of it that reads there, with a dark rim when it is the lighter.
-    const Rgb floor = averageColour(program_.pictures().floorTile);
-    for (QLabel* label : {LabelFPGM, LabelAno, LabAyuGM}) {
-        const double minimum = label == LabelFPGM ? kLargeContrast : kBodyContrast;
-        const Rgb text = readableOn(theme.highlight, floor, minimum);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(text));
-        label->setPalette(palette);
-        if (relativeLuminance(text) > relativeLuminance(floor)) {
-            auto* rim = new QGraphicsDropShadowEffect(label);
-            rim->setOffset(1, 1);
-            rim->setBlurRadius(3);
-            rim->setColor(QColor(40, 40, 40));
-            label->setGraphicsEffect(rim);
-        }
-    }
+    for (QLabel* label : {LabelFPGM, LabelAno, LabAyuGM})
+        paintFloorLabel(label, theme.highlight, program_.pictures().floorTile,
+                        label == LabelFPGM ? kLargeContrast : kBodyContrast);
     setWidgetFont(LabelFPGM, kTimesFont, 18 + correction, true);
     setWidgetFont(LabelAno, kTimesFont, 9 + correction, true);
     setWidgetFont(LabAyuGM, kComic, 11 + correction, true);

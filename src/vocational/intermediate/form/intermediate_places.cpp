@@ -14,6 +14,7 @@
 #include "common/qt_text.h"
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
+#include "common/widgets/listing_grid.h"
 #include "platform/shell.h"
 #include "vocational/intermediate/form/intermediate_form.h"
 #include "vocational/intermediate/form/intermediate_layout.h"
@@ -34,23 +35,9 @@ void TForm3::showGrid(const fp_listing::Listing& listing, bool withPhones, bool 
     const fp_listing::GridRows grid =
         fp_listing::gridRows(listing, withPhones, textWidth,
                              emptyNotice ? program_.texts().trimmed(kNoCentres) : std::string());
-    reja->clearSpans();
-    reja->clearContents();
-    reja->setRowCount(static_cast<int>(grid.text.size()));
-    for (int row = 0; row < reja->rowCount(); ++row) {
-        const auto k = static_cast<std::size_t>(row);
-        reja->setItem(row, 0, new QTableWidgetItem(toQt(TrimRight(grid.text[k]))));
-        reja->setItem(row, 1, new QTableWidgetItem(toQt(TrimRight(grid.phone[k]))));
-        if (grid.titles[k] != 0) reja->setSpan(row, 0, 1, 2);
-    }
-    state_->rowTitles = grid.titles;
     listSelFP->hide();
-    reja->show();
-    reja->raise();
-    // Row by row: the remembered row at the top (the first row when there is none).
-    // (Laid out first: the scroll range of new rows is otherwise set only later.)
-    reja->doItemsLayout();
-    reja->verticalScrollBar()->setValue(grid.topRow);
+    fillListingGrid(reja, grid);
+    state_->rowTitles = grid.titles;
 }
 
 // The title's centres in a community -----------------------------------------------------

@@ -5,12 +5,13 @@
 
 #include "common/geography/geography.h"
 #include "common/print/report_table.h"
+#include "common/program/section_exit.h"
 
 namespace rumbelo::intermediate {
 
 enum class Mode { Menu, Title, Place };
 // Where leaving the section goes.
-enum class Caller { Scene, Secondary, Assistant };
+using Caller = SectionCaller;
 // What the listing by place shows.
 enum class PlaceKind { None, Province, Locality, Comarca, Area };
 

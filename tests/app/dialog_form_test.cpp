@@ -109,12 +109,14 @@ void DialogFormTest::noticeHidesTheNoButtonOnlyWhileItShows() {
         QVERIFY(!d->ShadowNo->isVisible());
         QVERIFY(d->LabelNombre2->isVisible());
         QCOMPARE(d->LabelNombre2->text(), QStringLiteral("segunda"));
+        QCOMPARE(d->ShadowSi->text(), QStringLiteral("Aceptar"));
         click(d, "ShadowSi");
     });
     dialog()->notice(QStringLiteral("primera"), QStringLiteral("segunda"));
     whenDialogOpens([](TForm4* d) {
         QVERIFY(d->ShadowNo->isVisible());
         QVERIFY(!d->LabelNombre2->isVisible());
+        QCOMPARE(d->ShadowSi->text(), QStringLiteral("Sí"));
         click(d, "ShadowNo");
     });
     QVERIFY(!dialog()->askQuestion(QStringLiteral("?")));

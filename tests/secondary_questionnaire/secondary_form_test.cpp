@@ -115,6 +115,10 @@ void SecondaryFormTest::openQuestionnaire(QPushButton* TForm2::*entry) {
     QTRY_VERIFY_WITH_TIMEOUT(f->isVisible(), 5000);
     QVERIFY(!scene()->isVisible());
     QVERIFY(!f->BotItinerarios->isVisible());
+    // This door offers no itineraries, so its help does not mention them.
+    QTRY_COMPARE_WITH_TIMEOUT(f->LabelAyu[2]->text(), QStringLiteral("cuestionario de 4º de ESO."),
+                              4000);
+    QVERIFY(f->LabelAyu[3]->text().isEmpty());
     QVERIFY(!f->PanelMenuCues->isVisible());
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(f->botCuestio, &enter);

@@ -15,6 +15,7 @@ namespace rumbelo {
 namespace {
 constexpr int kWidth = 440;
 constexpr int kHeight = 190;
+constexpr int kYesLeft = kWidth / 2 - 130;
 constexpr int kNameLength = 45;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -58,8 +59,11 @@ TForm4::TForm4(Program& program) : QDialog(nullptr), program_(program) {
     EditNombre->setMaxLength(kNameLength);
     EditNombre->hide();
 
-    ShadowSi = makeButton(this, "ShadowSi", toQt(texts.trimmed(141)));
-    ShadowSi->setGeometry(kWidth / 2 - 130, 130, 110, 34);
+    yesCaption_ = toQt(texts.trimmed(141));
+    // A notice asks nothing: its one button acknowledges it instead of answering "Sí".
+    noticeCaption_ = toQt(texts.trimmed(19));
+    ShadowSi = makeButton(this, "ShadowSi", yesCaption_);
+    ShadowSi->setGeometry(kYesLeft, 130, 110, 34);
     ShadowSi->setDefault(true);
     connect(ShadowSi, &QPushButton::clicked, this, &QDialog::accept);
     ShadowNo = makeButton(this, "ShadowNo", toQt(texts.trimmed(140)));
@@ -102,6 +106,8 @@ void TForm4::resetToQuestionState() {
     EditNombre->hide();
     LabelNombre2->hide();
     ShadowNo->show();
+    ShadowSi->setText(yesCaption_);
+    ShadowSi->move(kYesLeft, ShadowSi->y());
     PanelImprimir->hide();
 }
 
@@ -137,6 +143,8 @@ void TForm4::notice(const QString& line1, const QString& line2) {
     LabelNombre2->setText(line2);
     LabelNombre2->show();
     ShadowNo->hide();
+    ShadowSi->setText(noticeCaption_);
+    ShadowSi->move((kWidth - ShadowSi->width()) / 2, ShadowSi->y());
     runModal();
 }
 

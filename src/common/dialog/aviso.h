@@ -51,6 +51,8 @@ class TForm4 : public QDialog {
   private:
     int runModal();
     Program& program_;
+    QString yesCaption_;
+    QString noticeCaption_;
 };
 
 }  // namespace rumbelo

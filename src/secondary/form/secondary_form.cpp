@@ -69,7 +69,11 @@ void TForm2::enterFromAssistant(AssistantRequest request) {
 
 void TForm2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) startHelp(kOpeningHelp);
+    if (!event->spontaneous()) {
+        guidePanel_->stop();
+        guidePanel_->setLines(openingHelpLines(program_.texts(), !BotItinerarios->isHidden()));
+        guidePanel_->start();
+    }
 }
 
 void TForm2::startHelp(const std::array<int, 8>& numbers) {

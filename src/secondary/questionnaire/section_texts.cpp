@@ -26,4 +26,13 @@ GuideLines helpSetLines(const InterfaceTexts& texts, const HelpNumbers& numbers)
     return lines;
 }
 
+GuideLines openingHelpLines(const InterfaceTexts& texts, bool itinerariesOffered) {
+    GuideLines lines = helpSetLines(texts, kOpeningHelp);
+    if (!itinerariesOffered) {
+        *lines[2] += '.';
+        lines[3] = std::string();
+    }
+    return lines;
+}
+
 }  // namespace rumbelo::secondary

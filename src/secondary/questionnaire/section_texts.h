@@ -25,5 +25,8 @@ GuideLines helpSetLines(const InterfaceTexts& texts, const HelpNumbers& numbers)
 
 // Help set 1, shown each time the section is activated.
 inline constexpr HelpNumbers kOpeningHelp{0, 185, 186, 187, 0, 0, 0, 0};
+// Help set 1 as shown: its last line ("o ver los itinerarios.") only when the itineraries
+// are on offer; the questionnaire door alone ends the sentence after the questionnaire.
+GuideLines openingHelpLines(const InterfaceTexts& texts, bool itinerariesOffered);
 
 }  // namespace rumbelo::secondary

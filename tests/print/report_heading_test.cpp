@@ -103,6 +103,24 @@ TEST_F(HeadingTest, ALongTitleStopsBeforeTheSchoolYear) {
     EXPECT_LT(rightOf(canvas, shown), schoolYear->at.x);
 }
 
+TEST_F(HeadingTest, ALongTitleLosesItsRemarkThenWholeWordsNeverHalfACharacter) {
+    start(PageOrientation::Portrait);
+    PortraitHeading(page, sampleHeading(),
+                    "Auxiliar de comercio y atención al público (Iniciación Profesional)");
+    EXPECT_EQ(canvas.textsOnPage(1).back().text, "Auxiliar de comercio y atención al público");
+
+    // 58 bytes fit beside the school year: the title ends on a whole word...
+    const std::string words = "Títulos de Grado Superior y cursos de la zona de exposición y más";
+    canvas.ops.clear();
+    PortraitHeading(page, sampleHeading(), words);
+    const std::string shown = canvas.textsOnPage(1).back().text;
+    EXPECT_EQ(shown, "Títulos de Grado Superior y cursos de la zona de");
+    // ...and a word too long for the line loses whole characters, never half of "ó".
+    canvas.ops.clear();
+    PortraitHeading(page, sampleHeading(), std::string(57, 'T') + "ónTT");
+    EXPECT_EQ(canvas.textsOnPage(1).back().text, std::string(57, 'T'));
+}
+
 TEST_F(HeadingTest, TrailingBlanksOfTheSlotsDoNotShiftAlignedTexts) {
     start(PageOrientation::Portrait);
     PortraitHeading(page, {"IES Uno   ", "Curso     ", nullptr}, "T");

@@ -27,10 +27,41 @@ int LineRows::y(int i) const {
     return static_cast<int>(std::lround(top_ + i * step_));
 }
 
+namespace {
+// Drops the last character of a UTF-8 text whole, never half of it.
+void dropLastCharacter(std::string& text) {
+    std::size_t end = text.size();
+    while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end > 0 ? end - 1 : 0);
+}
+}  // namespace
+
 std::string fitText(PageCanvas& canvas, const std::string& text, int width) {
     std::string fitted = TrimRight(text);
-    while (!fitted.empty() && canvas.textWidth(fitted) > width)
-        fitted = TrimRight(fitted.substr(0, fitted.size() - 1));
+    while (!fitted.empty() && canvas.textWidth(fitted) > width) {
+        dropLastCharacter(fitted);
+        fitted = TrimRight(fitted);
+    }
+    return fitted;
+}
+
+std::string fitTitle(PageCanvas& canvas, const std::string& title, int width) {
+    std::string text = TrimRight(title);
+    if (canvas.textWidth(text) <= width) return text;
+    // "Name (what it is)": the name matters more than the remark after it.
+    const std::size_t remark = text.rfind(" (");
+    if (!text.empty() && text.back() == ')' && remark != std::string::npos && remark > 0) {
+        const std::string name = TrimRight(text.substr(0, remark));
+        if (canvas.textWidth(name) <= width) return name;
+        text = name;
+    }
+    const std::string fitted = fitText(canvas, text, width);
+    // End on a whole word when there is one to end on.
+    if (fitted.size() < text.size() && text[fitted.size()] != ' ') {
+        const std::size_t blank = fitted.rfind(' ');
+        if (blank != std::string::npos && blank > 0) return TrimRight(fitted.substr(0, blank));
+    }
     return fitted;
 }
 

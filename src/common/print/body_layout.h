@@ -33,5 +33,8 @@ class LineRows {
 // The longest beginning of `text` (without trailing blanks) no wider than `width` pixels in
 // the canvas's current font.
 std::string fitText(PageCanvas& canvas, const std::string& text, int width);
+// A report title in `width` pixels: when it is too long, a closing remark in brackets goes
+// first, then whole words from the end.
+std::string fitTitle(PageCanvas& canvas, const std::string& title, int width);
 
 }  // namespace rumbelo

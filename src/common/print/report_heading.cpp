@@ -34,7 +34,7 @@ void drawHeading(HardCopy& page, const HeadingTexts& heading, const std::string&
     page.MoveTo(0.9, 0.6);
     // A long title stops before the school year beside it.
     const int gap = page.unitPoint(0, 0.1).x;
-    page.TextAt(fitText(page.canvas(), title, yearLeft - gap - page.current().x));
+    page.TextAt(fitTitle(page.canvas(), title, yearLeft - gap - page.current().x));
 }
 
 }  // namespace

@@ -2,16 +2,17 @@
 // the short-phrase list under its sliding title, the results panel and the buttons; then
 // captions and colours.
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QTextEdit>
 
 #include "common/program/contrast.h"
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/text/fixed_text.h"
+#include "common/widgets/arrow_picture.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "professions/form/phrase_icon_delegate.h"
@@ -178,8 +179,8 @@ void Tprofe::buildResultPanel() {
 void Tprofe::buildButtons() {
     BotFraRet = makeButton(this, "BotFraRet", kBackButton);
     BotFraSig = makeButton(this, "BotFraSig", kNextButton);
-    BotFraRet->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-    BotFraSig->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    BotFraRet->setIcon(QIcon(arrowPicture(32, ArrowPointing::Left)));
+    BotFraSig->setIcon(QIcon(arrowPicture(32, ArrowPointing::Right)));
     for (QPushButton* arrow : {BotFraRet, BotFraSig})
         arrow->setIconSize(QSize(32, 32));
     BotFraRet->show();

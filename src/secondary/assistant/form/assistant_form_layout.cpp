@@ -2,12 +2,12 @@
 // step labels, yellow panels, arrows, helicopters, buttons and list panels, the bottom row;
 // then the captions and hints from the interface texts.
 #include <QFrame>
-#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 
 #include "common/program/program.h"
 #include "common/qt_text.h"
+#include "common/widgets/arrow_picture.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "secondary/assistant/form/assistant_form.h"
@@ -38,19 +38,6 @@ QString shown(const std::string& cp1252) {
     QString text = toQt(cp1252);
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-// A right-pointing arrow drawn at run time: orange with a dark outline.
-QPixmap arrowPicture() {
-    QPixmap pixmap(kArrowSize, kArrowSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPolygonF arrow({{4, 20}, {30, 20}, {30, 6}, {56, 30}, {30, 54}, {30, 40}, {4, 40}});
-    painter.setPen(QPen(QColor(90, 30, 0), 2));
-    painter.setBrush(QColor(230, 90, 20));
-    painter.drawPolygon(arrow);
-    return pixmap;
 }
 
 QPushButton* makeButton(QWidget* parent, std::string_view name, QRect where) {
@@ -159,7 +146,7 @@ void TForm5::buildStage(StageView& view, Stage stage) {
     view.yellowText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     view.yellowText->setWordWrap(true);
     setWidgetFont(view.yellowText, kFont, 13, true);
-    const QPixmap arrow = arrowPicture();
+    const QPixmap arrow = arrowPicture(kArrowSize);
     for (int step = 1; step <= 3; ++step) {
         const int number = arrowOfStep(stage, step);
         auto* image = new ClickLabel(view.picture);

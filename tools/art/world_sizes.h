@@ -51,7 +51,7 @@ inline constexpr int kSignWidth = 160;
 inline constexpr int kSignHeight = 56;
 // The hanging board "rotulo2": the entrance's right one stands at 380, which is 692 on the first
 // frame (the character at 60, the camera 312 to its right), so it may be 108 wide at most to
-// show whole in the 800-wide window; "Sube por aquí" at size 14 still fits its face.
+// show whole in the 800-wide window; its longest word, "Sube por aquí", fits its face at size 12.
 inline constexpr int kHangingSignWidth = 108;
 inline constexpr int kDoubleSignWidth = 290;
 inline constexpr int kDoubleSignHeight = 66;

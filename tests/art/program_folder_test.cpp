@@ -156,6 +156,12 @@ class ProgramFolderTest : public QObject {
         // farthest the character's body gets north of it, or he stands on the wall top there.
         const int manWidth = lists.common.item(u"mandown01").width();
         QVERIFY(kMiddleWall.x + cap.width() >= kMiddleCorridorRightStop + kLongestStep + manWidth);
+        // North of the corridor walls' row the character walks down to it however far right it
+        // goes: the right wall's cap covers every block of the row, or he stands on their tops.
+        const int rowEnd = *std::max_element(std::begin(kCorridorRowRightBlocks),
+                                             std::end(kCorridorRowRightBlocks)) +
+                           block.width();
+        QVERIFY(kRightCorridorWall.x + cap.width() >= rowEnd);
         QVERIFY(cap.width() >= wall.width());
         QCOMPARE(shortCap.width(), kShortCapNext - kShortCapX);
         // A cap reaches from the row's top down to its wall; the wall down to where the
@@ -288,7 +294,14 @@ class ProgramFolderTest : public QObject {
         const ImageItem& doubleSign = lists.scene.item(u"rotulos");
         QVERIFY(doubleSign.width() >= 250 && doubleSign.height() >= 45);
         // The leave sign carries two lines of 14 at -12 and +5.
-        QVERIFY(lists.scene.item(u"rotulo2").height() >= 40);
+        const ImageItem& hanging = lists.scene.item(u"rotulo2");
+        QVERIFY(hanging.height() >= 40);
+        // The entrance's right sign shows whole on the first frame.
+        const int manWidth = lists.common.item(u"mandown01").width();
+        const int signLeft = kEntranceSignRightX - kStartX + kScreenWidth / 2 - manWidth / 2;
+        QVERIFY(signLeft >= 0);
+        QVERIFY2(signLeft + hanging.width() <= kScreenWidth,
+                 qPrintable(QStringLiteral("ends at %1").arg(signLeft + hanging.width())));
         // Bubble: four lines of size 10 from (18, 15).
         const ImageItem& bubble = lists.scene.item(u"bocadillo");
         QVERIFY(bubble.width() >= 18 + 200 && bubble.height() >= 15 + 4 * 12);

@@ -17,6 +17,9 @@ inline constexpr LongWall kLeftCorridorWall{-868, -808, -939, 68};
 inline constexpr LongWall kRightCorridorWall{325, -808, -939, 1262};
 inline constexpr LongWall kTopLeftWall{-868, -1331, -1462, 68};
 inline constexpr LongWall kTopRightWall{325, -1331, -1462, 1250};
+// The "paredEx" that follow the right corridor wall on its row, out into the lost corridor,
+// where walking down stops at that row (rule f) wherever the character goes.
+inline constexpr int kCorridorRowRightBlocks[] = {1262, 1519};
 inline constexpr int kShortCapX = 68;  // "paredUp2", ending where the next "pared" starts
 inline constexpr int kShortCapNext = 325;
 
@@ -65,6 +68,12 @@ inline constexpr int kBottomDoorY = -808;
 inline constexpr int kTopPlates[] = {-858, -510, -177, 337, 682, 1016};  // over top doors 1-6
 inline constexpr int kStatues[] = {-260, 558};
 inline constexpr int kPedestals[] = {-308, 555};
+
+// The first frame: the character stands at (60, 0) and the camera keeps it in the middle of
+// the 800-wide screen; the entrance's right sign ("rotulo2") stands at x 380.
+inline constexpr int kStartX = 60;
+inline constexpr int kScreenWidth = 800;
+inline constexpr int kEntranceSignRightX = 380;
 
 // Screen: the mini-map's top is 509 on a 600-high screen; the lens sits beside it, the exit
 // icon under the lens at lens top + lens height - 1.

@@ -14,11 +14,13 @@
 #include "program_fixture.h"
 #include "scene/animated_scene.h"
 #include "scene/door_label.h"
+#include "scene/rules/sign_texts.h"
 #include "scene/scene_form.h"
 #include "scene/sprites/drawing_surface.h"
 #include "scene/static_overlay.h"
 #include "scene/static_scene.h"
 #include "scene/world/animated_world.h"
+#include "scene/world/building_table.h"
 
 using namespace rumbelo;
 using namespace rumbelo::testing;
@@ -85,6 +87,8 @@ class SceneFormTest : public QObject {
     void zonesDoNotFireWhileADialogIsOpen();
     void theIntroWalkerBringsTheFirstBubbleThenTheSecond();
     void signWordsStayUnderTheMiniMap();
+    void hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole_data();
+    void hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole();
 };
 
 void SceneFormTest::animatedSceneRunsFrames() {
@@ -469,6 +473,57 @@ void SceneFormTest::signWordsStayUnderTheMiniMap() {
     const QImage without = corner(" ");
     QVERIFY(!withWords.isNull());
     QCOMPARE(withWords, without);
+}
+
+void SceneFormTest::hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole_data() {
+    QTest::addColumn<QString>("theme");
+    for (const char* letter : {"F", "C", "N", "A", "P", "E"})
+        QTest::newRow(letter) << QString::fromLatin1(letter);
+}
+
+void SceneFormTest::hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole() {
+    QFETCH(QString, theme);
+    ForcedGraphics graphics("9");
+    ProgramFolder folder;
+    folder.writeProfile("IES", 0, theme.toStdString(), 1);
+    auto started = startOn(folder.path());
+    Tform0* scene = sceneOf(*started);
+    QVERIFY(scene && scene->animated());
+    AnimatedScene& animated = *scene->animated();
+    animated.frameStep();
+    AnimatedWorld& world = animated.world();
+    const double camX = world.engine().cameraX;
+    // The words measured as the frame paints them, on a scratch buffer.
+    QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
+    SurfaceCanvas canvas(scratch);
+    const InterfaceTexts& texts = started->program->texts();
+    const int correction = started->program->state().largeFontsCorrection;
+    int checked = 0;
+    for (const SignText& sign : signTexts(texts)) {
+        const Sprite& board = *world.world().piece(sign.piece);
+        if (kBuilding[static_cast<std::size_t>(sign.piece - 1)].image != std::string("rotulo2"))
+            continue;
+        canvas.setFont(QStringLiteral("times new roman"), sign.size + correction);
+        const QString word = toQt(sign.text);
+        const int width = canvas.textWidth(word);
+        const int left = static_cast<int>(std::floor(board.x + camX));
+        const int x = centredX(left, board.width, width) + sign.dx;
+        // On the board's face, clear of its frame.
+        QVERIFY2(x >= left + 8 && x + width <= left + board.width - 8,
+                 qPrintable(QStringLiteral("%1: %2 wide from %3 on %4")
+                                .arg(word)
+                                .arg(width)
+                                .arg(x - left)
+                                .arg(board.width)));
+        if (sign.piece == piece::kEntranceSignRight) {
+            // On the first frame the board and its word lie inside the window.
+            QVERIFY(left >= 0);
+            QVERIFY2(left + board.width <= world.surfaceWidth(),
+                     qPrintable(QStringLiteral("board ends at %1").arg(left + board.width)));
+        }
+        ++checked;
+    }
+    QCOMPARE(checked, 5);  // the entrance's, the passage's, the corridor's, the leave sign's two
 }
 
 QTEST_MAIN(SceneFormTest)

@@ -222,7 +222,7 @@ std::vector<ImageEntry> themeSceneList(const ThemeArt& art, const QString& artDi
         {QStringLiteral("rotulo1"),
          {boardPicture(art, kSignWidth, kSignHeight, BoardShape::Plain)}},
         {QStringLiteral("rotulo2"),
-         {boardPicture(art, kSignWidth, kSignHeight, BoardShape::Hanging)}},
+         {boardPicture(art, kHangingSignWidth, kSignHeight, BoardShape::Hanging)}},
         {QStringLiteral("rotulos"),
          {boardPicture(art, kDoubleSignWidth, kDoubleSignHeight, BoardShape::Double)}},
         {QStringLiteral("puertaB"), {doorPicture(art, DoorState::Closed)}},

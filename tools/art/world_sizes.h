@@ -13,12 +13,14 @@ inline constexpr int kWallHeight = kCapDepth + kFaceHeight;  // "paredEx": cap a
 // "pared" reaches the next "paredEx": 936 after the ones at -400 and -868, 937 after the one at
 // 325; 937 leaves no gap anywhere (a column of overlap is harmless).
 inline constexpr int kLongWall = 937;
-// A "paredUp" cap runs on past its wall over the "paredEx" that follows: its layer hides the
-// character standing behind the wall, and the "paredEx" caps lie under him. The middle wall's
-// cap must reach past the farthest the character gets in the corridor north of it (rule d
-// stops it at 869, one step of at most 17 later, 56 wide): 945 - (-400). Over the other rows
-// the extra length lies on "paredEx" caps, except 163 columns past the top wall's right end.
-inline constexpr int kCapReach = 1345;
+// A "paredUp" cap runs on past its wall over the "paredEx" that follow: its layer hides the
+// character standing behind the wall, and the "paredEx" caps lie under him. The corridor walls'
+// row runs on to the right end of its last block, 1519 + 257: the character walks down to that
+// row anywhere in the lost corridor, so the cap of the wall at 325 covers the row to 1776, and
+// north of the middle wall it reaches past the farthest the character gets (rule d stops it at
+// 869, one step of at most 17 later, 56 wide: 945). Over the other rows the extra length lies
+// on "paredEx" caps, except 269 columns past the top wall's right end at 1507.
+inline constexpr int kCapReach = 1776 - 325;
 // The one passage through a "pared" (and the gap in its cap), from its left edge. The side
 // stops inside the three passages keep the character's 56-wide body in 401..540, 399..542
 // and 401..550 of the wall; the crossing rules let it cross anywhere in 396..545, 382..561 and
@@ -47,6 +49,10 @@ inline constexpr int kPlateWidth = kDoorWidth + 2 * 35;
 inline constexpr int kPlateHeight = 50;
 inline constexpr int kSignWidth = 160;
 inline constexpr int kSignHeight = 56;
+// The hanging board "rotulo2": the entrance's right one stands at 380, which is 692 on the first
+// frame (the character at 60, the camera 312 to its right), so it may be 108 wide at most to
+// show whole in the 800-wide window; its longest word, "Sube por aquí", fits its face at size 12.
+inline constexpr int kHangingSignWidth = 108;
 inline constexpr int kDoubleSignWidth = 290;
 inline constexpr int kDoubleSignHeight = 66;
 inline constexpr int kBubbleWidth = 250;

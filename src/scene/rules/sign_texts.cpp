@@ -28,12 +28,13 @@ std::vector<SignText> signTexts(const InterfaceTexts& texts) {
     for (int i = 0; i < 6; ++i)
         signs.push_back({piece::kPlateTopDoor1 + i, t(topDoorTexts[i]), 0, 0, 16});
     // The boards' faces: a plain board's fills its picture, a hanging board's hangs 10 below
-    // its bar. The entrance's right sign starts at the screen's edge: its word sits left of
-    // the centre so that it shows whole from the first frame.
+    // its bar. The hanging boards are narrow enough for the entrance's right one to show whole
+    // from the first frame, so its word is centred like the others.
     signs.push_back({piece::kEntranceSignLeft, t(54), 0, 0, 16});
-    signs.push_back({piece::kEntranceSignRight, t(6), -30, 3, 14});
+    signs.push_back({piece::kEntranceSignRight, t(6), 0, 3, 14});
     signs.push_back({piece::kPassageSign, t(304), 0, 3, 14});
-    signs.push_back({piece::kCorridorSignLeft, t(511), 0, 3, 14});
+    // The hanging board is narrower than the plain one: its corridor line takes size 12.
+    signs.push_back({piece::kCorridorSignLeft, t(511), 0, 3, 12});
     signs.push_back({piece::kCorridorSignRight, t(511), 0, 0, 14});
     return signs;
 }

@@ -239,6 +239,12 @@ void AssistantFormTest::everyButtonOfBothStagesReturnsToTheAssistant() {
                         // The information paragraph follows the captions.
                         QVERIFY(panel->findChild<QTextEdit*>()->toPlainText().count(
                                     QLatin1Char('\n')) >= (name == "BotFP2" ? 5 : 1));
+                        // It opens beside the buttons it came from, not over them.
+                        const QRect over = panel->geometry();
+                        for (QPushButton* shown : panel->parentWidget()->findChildren<QPushButton*>(
+                                 QString(), Qt::FindDirectChildrenOnly))
+                            QVERIFY2(!shown->isVisible() || !over.intersects(shown->geometry()),
+                                     qPrintable(shown->objectName()));
                     }
                     QVERIFY(form->isVisible());
                     continue;

@@ -73,6 +73,11 @@ ItineraryFace* ItineraryFormTest::openDiagram() {
     if (!QTest::qWaitFor([&] { return form()->isVisible(); }, 5000)) return nullptr;
     ItineraryFace* face = form()->itineraries();
     if (face == nullptr || face->canvas->shownUpTo() != 0) return nullptr;
+    // The door's help is the drawing's own, not the section's menu help.
+    if (!QTest::qWaitFor(
+            [&] { return form()->LabelAyu[0]->text() == QStringLiteral("Vamos a dibujar paso a"); },
+            4000))
+        return nullptr;
     for (int k = 1; k <= 8; ++k)
         QTest::mouseClick(face->canvas, Qt::LeftButton);
     return face;

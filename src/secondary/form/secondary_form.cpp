@@ -69,7 +69,8 @@ void TForm2::enterFromAssistant(AssistantRequest request) {
 
 void TForm2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) {
+    // The itineraries door has started the diagram's own help before the form shows.
+    if (!event->spontaneous() && !(itineraryFace_ && itineraryFace_->active())) {
         guidePanel_->stop();
         guidePanel_->setLines(openingHelpLines(program_.texts(), !BotItinerarios->isHidden()));
         guidePanel_->start();

@@ -170,8 +170,10 @@ void TForm5::buildStage(StageView& view, Stage stage) {
         view.heli->resize(heli.size());
     }
     view.heli->hide();
+    // Under the third arrow's buttons, so that they stay in sight, and tall enough for the
+    // paragraph to read without scrolling.
     view.listPanel = makePanel(view.panel, isEso ? "PanelDiversifi" : "PanelFP2",
-                               isEso ? QRect(480, 0, 290, 170) : QRect(470, 0, 300, 190));
+                               isEso ? QRect(480, 170, 290, 335) : QRect(470, 170, 300, 335));
     paintWidgetColours(view.listPanel, kPanel, kInk);
     view.listText = new QTextEdit(view.listPanel);
     view.listText->setObjectName(QLatin1String(isEso ? "ListDiversifi" : "ListFP2"));

@@ -62,14 +62,14 @@ TEST(TitleReport, CommunityHeadingsInCapitalsAndBoldAfterTheFixedSlots) {
                                  .substr(0, 30) +
                              "***");
     EXPECT_EQ(report[4], "");
-    EXPECT_EQ(report[5], cut(std::string(50, 'c') + "900000000", 60));
+    EXPECT_EQ(report[5], cut(std::string(50, 'c') + " 900000000", 60));
     EXPECT_EQ(bold.count(), 3);
     EXPECT_TRUE(bold.contains(1));
     EXPECT_TRUE(bold.contains(3));
     EXPECT_FALSE(bold.contains(5));
 }
 
-TEST(PlaceReport, CentreLinesJoinFortyFourCharactersAndTheTelephoneTitlesStayWhole) {
+TEST(PlaceReport, CentreLinesJoinFortyFourCharactersAndTheTelephoneApartTitlesStayWhole) {
     Listing listing;
     listing.rows = {{"Centros"},
                     {"Ciencias  "},
@@ -79,7 +79,8 @@ TEST(PlaceReport, CentreLinesJoinFortyFourCharactersAndTheTelephoneTitlesStayWho
     BoldLines bold;
     EXPECT_EQ(placeReport(listing, "Lugar: Madrid", 2, report, bold), 4);
     EXPECT_EQ(report.title(), "Lugar: Madrid");
-    EXPECT_EQ(report[3], "-" + std::string(43, 'n') + "912345678");
+    // A name that fills its field keeps a blank before the telephone.
+    EXPECT_EQ(report[3], "-" + std::string(43, 'n') + " 912345678");
     // A title under the centre is not cut to the name's width.
     EXPECT_EQ(report[4], std::string(55, 't'));
     EXPECT_EQ(bold.count(), 2);

@@ -10,11 +10,19 @@ bool needsPrintSelection(int lines, int communities, bool printing) {
     return printing && communities == kAllCommunities && lines > kPrintSelectionLines;
 }
 
+namespace {
+// A name that fills its field would run into the number after it and read as one word.
+std::string nameAndPhone(const std::string& name, const std::string& phone) {
+    if (phone.empty() || name.empty() || name.back() == ' ') return name + phone;
+    return name + ' ' + phone;
+}
+}  // namespace
+
 std::string joinedLine(const ListingRow& row) {
     // A title's row has no second column: cutting it to the centre name's width would
     // only shorten the title.
     if (row.phone.empty()) return cut(row.text, kRowWidth);
-    return cut(cut(row.text, kCentreNameWidth) + row.phone, kRowWidth);
+    return cut(nameAndPhone(cut(row.text, kCentreNameWidth), row.phone), kRowWidth);
 }
 
 int placeReport(const Listing& listing, const std::string& title, int boldCount,
@@ -67,7 +75,7 @@ void TitleReportBuilder::community(const std::string& name, const Listing& listi
     communityHeading(open + upperName(name) + close);
     line(std::string());
     for (const ListingRow& row : listing.rows)
-        line(cut(row.text + row.phone, kRowWidth));
+        line(cut(nameAndPhone(row.text, row.phone), kRowWidth));
 }
 
 void TitleReportBuilder::communityHeading(const std::string& text) {

@@ -6,6 +6,8 @@
 
 namespace rumbelo {
 
+struct SharedPictures;
+
 class TiledPicture : public QWidget {
     Q_OBJECT
   public:
@@ -25,5 +27,19 @@ class TiledPicture : public QWidget {
   private:
     QImage tile_;
 };
+
+// A named strip of `parent` at `where`, filled with `tile`.
+TiledPicture* addTiledStrip(QWidget* parent, const char* name, QRect where, const QImage& tile);
+
+// The background of a section window: the floor over the whole of `size`, then the frame's
+// top, right and left strips, `frame` pixels wide, over it.
+struct FramedBackground {
+    TiledPicture* degrade;
+    TiledPicture* TilArr;
+    TiledPicture* TilDer;
+    TiledPicture* TilIzq;
+};
+FramedBackground addFramedBackground(QWidget* parent, QSize size, int frame,
+                                     const SharedPictures& pictures);
 
 }  // namespace rumbelo

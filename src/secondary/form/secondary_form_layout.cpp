@@ -44,18 +44,12 @@ void TForm2::buildFrame() {
     PanelPrincipal = new QFrame(this);
     PanelPrincipal->setObjectName(QStringLiteral("PanelPrincipal"));
     PanelPrincipal->setGeometry(0, 0, 800, 600);
-    const auto strip = [&](const char* name, QRect where, const QImage& tile) {
-        auto* picture = new TiledPicture(PanelPrincipal);
-        picture->setObjectName(QLatin1String(name));
-        picture->setGeometry(where);
-        picture->setTile(tile);
-        return picture;
-    };
-    const SharedPictures& pictures = program_.pictures();
-    degrade = strip("degrade", QRect(0, 0, 800, 600), pictures.floorTile);
-    TilArr = strip("TilArr", QRect(0, 0, 800, kFrame), pictures.frameTop);
-    TilDer = strip("TilDer", QRect(800 - kFrame, 0, kFrame, 600), pictures.frameRight);
-    TilIzq = strip("TilIzq", QRect(0, 0, kFrame, 600), pictures.frameLeft);
+    const FramedBackground background =
+        addFramedBackground(PanelPrincipal, PanelPrincipal->size(), kFrame, program_.pictures());
+    degrade = background.degrade;
+    TilArr = background.TilArr;
+    TilDer = background.TilDer;
+    TilIzq = background.TilIzq;
     // The year and the school in the middle of what the menu leaves free.
     LabelAno = makeLabel(PanelPrincipal, "LabelAno", QRect(230, 190, 520, 150));
     LabelAno->setAlignment(Qt::AlignCenter);

@@ -23,14 +23,6 @@ namespace {
 
 const QString kListFont = QStringLiteral("Arial");
 
-TiledPicture* makeStrip(QWidget* parent, const char* name, QRect where, const QImage& tile) {
-    auto* strip = new TiledPicture(parent);
-    strip->setObjectName(QLatin1String(name));
-    strip->setGeometry(where);
-    strip->setTile(tile);
-    return strip;
-}
-
 QListWidget* makeList(QWidget* parent, const QByteArray& name, QRect where) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -78,11 +70,12 @@ void TFormCat::build() {
     setObjectName(QStringLiteral("TFormCat"));
     setWindowTitle(QStringLiteral("Catálogo de títulos"));
     setFixedSize(800, 600);
-    const SharedPictures& pictures = program_.pictures();
-    degrade = makeStrip(this, "degrade", QRect(0, 0, 800, 600), pictures.floorTile);
-    TilArr = makeStrip(this, "TilArr", QRect(0, 0, 800, kFrame), pictures.frameTop);
-    TilDer = makeStrip(this, "TilDer", QRect(800 - kFrame, 0, kFrame, 600), pictures.frameRight);
-    TilIzq = makeStrip(this, "TilIzq", QRect(0, 0, kFrame, 600), pictures.frameLeft);
+    const FramedBackground background =
+        addFramedBackground(this, size(), kFrame, program_.pictures());
+    degrade = background.degrade;
+    TilArr = background.TilArr;
+    TilDer = background.TilDer;
+    TilIzq = background.TilIzq;
     connect(degrade, &TiledPicture::clicked, this, &TFormCat::botcerrarClick);
     buildLists();
     buildButtons();

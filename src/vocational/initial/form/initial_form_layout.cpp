@@ -67,18 +67,7 @@ void TFIniPro::build() {
     setObjectName(QStringLiteral("TFIniPro"));
     setWindowTitle(QStringLiteral("FP Inicia. Profes."));
     setFixedSize(kFormWidth, kFormHeight);
-    const SharedPictures& pictures = program_.pictures();
-    const auto strip = [&](const char* name, QRect where, const QImage& tile) {
-        auto* picture = new TiledPicture(this);
-        picture->setObjectName(QLatin1String(name));
-        picture->setGeometry(where);
-        picture->setTile(tile);
-        return picture;
-    };
-    degrade = strip("degrade", rect(), pictures.floorTile);
-    strip("TilArr", QRect(0, 0, kFormWidth, kFrame), pictures.frameTop);
-    strip("TilDer", QRect(kFormWidth - kFrame, 0, kFrame, kFormHeight), pictures.frameRight);
-    strip("TilIzq", QRect(0, 0, kFrame, kFormHeight), pictures.frameLeft);
+    degrade = addFramedBackground(this, size(), kFrame, program_.pictures()).degrade;
     // The shadow copy first, so that the title stands over it.
     LabelFPIp2 =
         makeLabel(this, "LabelFPIp2", kSectionTitle.translated(kTitleShadow, kTitleShadow));

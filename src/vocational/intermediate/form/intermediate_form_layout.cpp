@@ -59,19 +59,12 @@ void TForm3::build() {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("F.P.  G.M."));
     setFixedSize(kFormWidth, kFormHeight);
-    const SharedPictures& pictures = program_.pictures();
-    const auto strip = [&](const char* name, QRect where, const QImage& tile) {
-        auto* picture = new TiledPicture(this);
-        picture->setObjectName(QLatin1String(name));
-        picture->setGeometry(where);
-        picture->setTile(tile);
-        return picture;
-    };
-    degrade = strip("degrade", rect(), pictures.floorTile);
-    TilArr = strip("TilArr", QRect(0, 0, kFormWidth, kFrame), pictures.frameTop);
-    TilDer =
-        strip("TilDer", QRect(kFormWidth - kFrame, 0, kFrame, kFormHeight), pictures.frameRight);
-    TilIzq = strip("TilIzq", QRect(0, 0, kFrame, kFormHeight), pictures.frameLeft);
+    const FramedBackground background =
+        addFramedBackground(this, size(), kFrame, program_.pictures());
+    degrade = background.degrade;
+    TilArr = background.TilArr;
+    TilDer = background.TilDer;
+    TilIzq = background.TilIzq;
     LabelFPGM = named(new QLabel(this), "LabelFPGM", kSectionTitle);
     LabelAno = named(new QLabel(this), "LabelAno", kYear);
     LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "common/widgets/keyed_picture.h"
+
 namespace rumbelo {
 
 SurfaceCanvas::SurfaceCanvas(QImage& backBuffer) : painter_(&backBuffer) {
@@ -90,14 +92,7 @@ void DrawingSurface::wheelEvent(QWheelEvent* event) {
 }
 
 QImage surfaceFromPicture(const QImage& picture, const QColor& transparent) {
-    QImage surface = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = transparent.rgb() & 0xFFFFFF;
-    for (int y = 0; y < surface.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(surface.scanLine(y));
-        for (int x = 0; x < surface.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == key) line[x] = 0;
-    }
-    return surface.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return keyedPicture(picture, transparent).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 }  // namespace rumbelo

@@ -8,6 +8,7 @@
 #include "common/program/program.h"
 #include "common/qt_text.h"
 #include "common/widgets/arrow_picture.h"
+#include "common/widgets/keyed_picture.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "secondary/assistant/form/assistant_form.h"
@@ -162,11 +163,7 @@ void TForm5::buildStage(StageView& view, Stage stage) {
     const QImage& heli = program_.pictures().heli;
     if (!heli.isNull()) {
         // White is the picture's transparent colour.
-        QImage keyed = heli.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < keyed.height(); ++y)
-            for (int x = 0; x < keyed.width(); ++x)
-                if ((keyed.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) keyed.setPixel(x, y, 0);
-        view.heli->setPixmap(QPixmap::fromImage(keyed));
+        view.heli->setPixmap(QPixmap::fromImage(keyedPicture(heli)));
         view.heli->resize(heli.size());
     }
     view.heli->hide();

@@ -16,6 +16,7 @@
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
 #include "common/widgets/group_icon_delegate.h"
+#include "common/widgets/keyed_picture.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "vocational/intermediate/form/intermediate_form.h"
@@ -192,10 +193,7 @@ void TForm3::buildGuide() {
         named(new QLabel(this), "HeliPeque", QRect(0, 0, kSmallHeliWidth, kSmallHeliHeight));
     if (!picture.isNull()) {
         // White is the picture's transparent colour.
-        QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < keyed.height(); ++y)
-            for (int x = 0; x < keyed.width(); ++x)
-                if ((keyed.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) keyed.setPixel(x, y, 0);
+        const QImage keyed = keyedPicture(picture);
         he->setPixmap(QPixmap::fromImage(keyed));
         HeliPeque->setPixmap(QPixmap::fromImage(keyed.scaled(
             kSmallHeliWidth, kSmallHeliHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)));

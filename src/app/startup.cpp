@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QStyleFactory>
 #include <functional>
+#include <thread>
 
 #include "app/bienvenida.h"
 #include "app/ready_watch.h"
@@ -49,11 +52,16 @@ struct FormStep {
 
 }  // namespace
 
+void MainBlock::interfaceTextsReady() {
+    degreesLoad_ = std::make_unique<degrees::DegreesDataLoad>(state_->files, state_->texts);
+}
+
 void MainBlock::createForms() {
     const std::vector<FormStep> steps = {
         {"Tform0", 10, false, [](Program& p) { return createSceneForm(p); }},
         {"TForm6", -1, true, [](Program& p) { return createBridgesForm(p); }},
-        {"TForm1", 20, true, [](Program& p) { return createDegreesForm(p); }},
+        {"TForm1", 20, true,
+         [this](Program& p) { return createDegreesForm(p, std::move(degreesLoad_)); }},
         {"TForm2", 30, true, [](Program& p) { return createSecondaryForm(p); }},
         {"TForm5", 40, false, [](Program& p) { return createAssistantForm(p); }},
         {"TForm3", 50, false, [](Program& p) { return createIntermediateForm(p); }},
@@ -85,6 +93,10 @@ void MainBlock::start() {
             state_->messages().show("Faltan ficheros. Vuelva a instalar Rumbelo");
     }
     createForms();
+    // Every widget made posted itself a polish request; the event loop would polish every
+    // hidden form's widgets before the scene's first frame. A widget is polished anyway when
+    // it is first shown or measured, so the hidden forms wait for that.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     if (QWidget* sceneForm = scene(); !state_->abortFlag && sceneForm) sceneForm->show();
 }
 
@@ -96,6 +108,9 @@ std::unique_ptr<Program> startProgram(StartOptions options) {
 
 int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Reading the system's fonts (fontconfig) is a tenth of the start-up: it runs on a thread
+    // of its own while the shared units load; the first font used waits for it.
+    std::jthread fontDatabase([] { QFontDatabase::families(); });
     QApplication::setApplicationName(QStringLiteral("Rumbelo"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Forms and reports name Windows fonts; the free metric twins stand in for them.

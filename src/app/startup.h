@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/program/program.h"
+#include "degrees/data/degrees_form_data.h"
 
 namespace rumbelo {
 
@@ -12,9 +13,15 @@ class MainBlock : public Program {
     // The main block up to the message loop: shared units, splash, forms in their order.
     void start();
 
+    void interfaceTextsReady() override;
+
   private:
     void startSharedUnits();
     void createForms();
+
+    // The degrees form's files, read on a worker thread while the scene and the forms
+    // before the degrees form are built.
+    std::unique_ptr<degrees::DegreesDataLoad> degreesLoad_;
 };
 
 // Starts the program on a folder without entering the message loop (tests use it).

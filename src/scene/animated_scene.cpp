@@ -85,7 +85,19 @@ void AnimatedScene::suspend() {
 void AnimatedScene::surfaceInitialized() {
     TimerFrame.start();
     // The help transition grows the scene picture over the screen, white left see-through.
-    helpPicture_ = surfaceFromPicture(program_.pictures().scenePicture, Qt::white);
+    // The scene picture is made ready off the GUI thread: the first frame does not wait for it.
+    const QImage& scenePicture = program_.pictures().scenePicture;
+    if (!helpPicture_.valid() || helpPictureSource_ != scenePicture.cacheKey()) {
+        helpPictureSource_ = scenePicture.cacheKey();
+        helpPicture_ = std::async(std::launch::async, [picture = scenePicture] {
+                           return surfaceFromPicture(picture, Qt::white);
+                       }).share();
+    }
+}
+
+const QImage& AnimatedScene::helpPicture() const {
+    static const QImage none;
+    return helpPicture_.valid() ? helpPicture_.get() : none;
 }
 
 void AnimatedScene::frameStep() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <future>
 #include <memory>
 
 #include "common/lists/wave_list.h"
@@ -32,7 +33,9 @@ class AnimatedScene : public QObject {
     DrawingSurface* surface() const { return surface_; }
     QTimer* frameTimer() { return &TimerFrame; }
     AnimatedWorld& world() { return *world_; }
-    const QImage& helpPicture() const { return helpPicture_; }
+    // The scene picture with its white see-through, made on a worker thread once the surface
+    // is first initialised; waits for it when not finished. Empty before.
+    const QImage& helpPicture() const;
     int reveal() const;
 
     void setSounds(SoundCues* sounds) { sounds_ = sounds; }
@@ -69,7 +72,8 @@ class AnimatedScene : public QObject {
     std::unique_ptr<AnimatedWorld> world_;
     std::unique_ptr<SceneTextPainter> texts_;
     int framesDrawn_ = 0;
-    QImage helpPicture_;
+    std::shared_future<QImage> helpPicture_;
+    qint64 helpPictureSource_ = 0;  // the scene picture's cacheKey it was made from
 };
 
 }  // namespace rumbelo

@@ -359,6 +359,7 @@ void Tform0::create() {
         abortStart();
         return;
     }
+    program_.interfaceTextsReady();
     applySceneTexts();
     setWindowTitle(QStringLiteral("Rumbelo"));
     offerDisplayMode();

@@ -69,6 +69,10 @@ class Program {
 
     void restoreDisplayMode();
 
+    // The scene has read the profile, the command line and the interface texts: the language
+    // is known, so loading that depends on nothing else may begin ahead of its forms.
+    virtual void interfaceTextsReady() {}
+
     // The speech-bubble hints: the pause of a resting pointer before one shows, and how long
     // it stays up. The start-up's long value is the time a hint stays, never the wait for it.
     int hintDelayMs = 400;

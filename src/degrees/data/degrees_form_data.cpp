@@ -37,4 +37,29 @@ bool loadDegreesFormData(DataFiles& files, const InterfaceTexts& texts, DegreesF
     return !files.aborted();
 }
 
+DegreesDataLoad::DegreesDataLoad(const DataFiles& files, const InterfaceTexts& texts) {
+    // Copies of all it reads: the GUI thread goes on with the shared ones.
+    result_ = std::async(std::launch::async,
+                         [folder = files.folder(), language = files.language(), texts] {
+                             auto result = std::make_unique<Result>();
+                             DataFiles own(folder, result->messages, result->abort);
+                             own.language() = language;
+                             result->loaded = loadDegreesFormData(own, texts, result->data);
+                             return result;
+                         });
+}
+
+DegreesDataLoad::~DegreesDataLoad() {
+    if (result_.valid()) result_.wait();
+}
+
+bool DegreesDataLoad::take(MessageSink& messages, bool& abortFlag, DegreesFormData& data) {
+    const std::unique_ptr<Result> result = result_.get();
+    for (const std::string& message : result->messages.messages)
+        messages.show(message);
+    if (result->abort) abortFlag = true;
+    data = std::move(result->data);
+    return result->loaded;
+}
+
 }  // namespace rumbelo::degrees

@@ -43,7 +43,7 @@ TForm1::TForm1(Program& program)
 
 TForm1::~TForm1() = default;
 
-void TForm1::create() {
+void TForm1::create(std::unique_ptr<degrees::DegreesDataLoad> ahead) {
     ProgramState& state = program_.state();
     // Set-up before the data.
     if (state.staticScene) {
@@ -58,9 +58,12 @@ void TForm1::create() {
     questionnaireFace_->applyColoursAndFonts();
     fpFace_->applyCaptions();
     fpFace_->applyColoursAndFonts();
-    Panelinicio->show();
+    // Panelinicio, never hidden, shows with the form; showing it here would polish its whole
+    // subtree at start-up rather than at the form's first show.
     // The data of every face.
-    if (!degrees::loadDegreesFormData(state.files, state.texts, *data_)) {
+    const bool loaded = ahead ? ahead->take(state.messages(), state.abortFlag, *data_)
+                              : degrees::loadDegreesFormData(state.files, state.texts, *data_);
+    if (!loaded) {
         program_.requestTerminate();
         return;
     }
@@ -175,9 +178,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* createDegreesForm(Program& program) {
+QWidget* createDegreesForm(Program& program, std::unique_ptr<degrees::DegreesDataLoad> ahead) {
     auto* form = new TForm1(program);
-    form->create();
+    form->create(std::move(ahead));
     return form;
 }
 

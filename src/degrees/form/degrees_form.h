@@ -40,8 +40,9 @@ class TForm1 : public QWidget, public SceneDoorEntry, public AssistantEntry {
     ~TForm1() override;
 
     // Set-up, data and the set-up that needs the data; stops early with the abort flag set
-    // when a data file is missing.
-    void create();
+    // when a data file is missing. With `ahead`, the data comes from a loading begun earlier
+    // on a worker thread.
+    void create(std::unique_ptr<degrees::DegreesDataLoad> ahead = nullptr);
 
     // Doors: 1 the degree menu, 3 the higher-FP menu, 8 the questionnaire face.
     void enterFromSceneDoor(int section) override;
@@ -136,6 +137,7 @@ class TForm1 : public QWidget, public SceneDoorEntry, public AssistantEntry {
 };
 
 // Creates the degrees form and reads its data.
-QWidget* createDegreesForm(Program& program);
+QWidget* createDegreesForm(Program& program,
+                           std::unique_ptr<degrees::DegreesDataLoad> ahead = nullptr);
 
 }  // namespace rumbelo

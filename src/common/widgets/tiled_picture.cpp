@@ -39,13 +39,15 @@ TiledPicture* addTiledStrip(QWidget* parent, const char* name, QRect where, cons
     return strip;
 }
 
-FramedBackground addFramedBackground(QWidget* parent, QSize size, int frame,
-                                     const SharedPictures& pictures) {
+TiledPicture* addFramedBackground(QWidget* parent, QSize size, int frame,
+                                  const SharedPictures& pictures) {
     const int w = size.width(), h = size.height();
-    return {addTiledStrip(parent, "degrade", QRect(QPoint(0, 0), size), pictures.floorTile),
-            addTiledStrip(parent, "TilArr", QRect(0, 0, w, frame), pictures.frameTop),
-            addTiledStrip(parent, "TilDer", QRect(w - frame, 0, frame, h), pictures.frameRight),
-            addTiledStrip(parent, "TilIzq", QRect(0, 0, frame, h), pictures.frameLeft)};
+    TiledPicture* floor =
+        addTiledStrip(parent, "degrade", QRect(QPoint(0, 0), size), pictures.floorTile);
+    addTiledStrip(parent, "TilArr", QRect(0, 0, w, frame), pictures.frameTop);
+    addTiledStrip(parent, "TilDer", QRect(w - frame, 0, frame, h), pictures.frameRight);
+    addTiledStrip(parent, "TilIzq", QRect(0, 0, frame, h), pictures.frameLeft);
+    return floor;
 }
 
 }  // namespace rumbelo

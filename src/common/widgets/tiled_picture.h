@@ -31,15 +31,10 @@ class TiledPicture : public QWidget {
 // A named strip of `parent` at `where`, filled with `tile`.
 TiledPicture* addTiledStrip(QWidget* parent, const char* name, QRect where, const QImage& tile);
 
-// The background of a section window: the floor over the whole of `size`, then the frame's
-// top, right and left strips, `frame` pixels wide, over it.
-struct FramedBackground {
-    TiledPicture* degrade;
-    TiledPicture* TilArr;
-    TiledPicture* TilDer;
-    TiledPicture* TilIzq;
-};
-FramedBackground addFramedBackground(QWidget* parent, QSize size, int frame,
-                                     const SharedPictures& pictures);
+// The background of a section window: the floor "degrade" over the whole of `size`, then the
+// frame's strips "TilArr", "TilDer" and "TilIzq", `frame` pixels wide, over it. Returns the
+// floor, the one part the forms wire to.
+TiledPicture* addFramedBackground(QWidget* parent, QSize size, int frame,
+                                  const SharedPictures& pictures);
 
 }  // namespace rumbelo

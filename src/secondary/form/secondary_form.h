@@ -59,9 +59,6 @@ class TForm2 : public QWidget, public SceneDoorEntry, public AssistantEntry {
     // The opening screen.
     QFrame* PanelPrincipal;  // main panel, over the whole client area
     TiledPicture* degrade;   // its background image, the floor tile
-    TiledPicture* TilArr;
-    TiledPicture* TilDer;
-    TiledPicture* TilIzq;
     QLabel* LabelAno;
     QLabel* LabelAno2;
     QFrame* PanelMenu;  // menu panel

@@ -44,12 +44,8 @@ void TForm2::buildFrame() {
     PanelPrincipal = new QFrame(this);
     PanelPrincipal->setObjectName(QStringLiteral("PanelPrincipal"));
     PanelPrincipal->setGeometry(0, 0, 800, 600);
-    const FramedBackground background =
+    degrade =
         addFramedBackground(PanelPrincipal, PanelPrincipal->size(), kFrame, program_.pictures());
-    degrade = background.degrade;
-    TilArr = background.TilArr;
-    TilDer = background.TilDer;
-    TilIzq = background.TilIzq;
     // The year and the school in the middle of what the menu leaves free.
     LabelAno = makeLabel(PanelPrincipal, "LabelAno", QRect(230, 190, 520, 150));
     LabelAno->setAlignment(Qt::AlignCenter);

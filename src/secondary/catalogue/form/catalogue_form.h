@@ -40,9 +40,6 @@ class TFormCat : public QWidget, public SceneDoorEntry, public AssistantEntry {
     const catalogue::CatalogueSources* sources() const { return sources_.get(); }
 
     TiledPicture* degrade;
-    TiledPicture* TilArr;
-    TiledPicture* TilDer;
-    TiledPicture* TilIzq;
     QListWidget* ListFam;
     QLabel* LabelFami;
     std::array<QListWidget*, catalogue::kLevels> ListCat{};  // ListCat1..ListCat5

@@ -70,12 +70,7 @@ void TFormCat::build() {
     setObjectName(QStringLiteral("TFormCat"));
     setWindowTitle(QStringLiteral("Catálogo de títulos"));
     setFixedSize(800, 600);
-    const FramedBackground background =
-        addFramedBackground(this, size(), kFrame, program_.pictures());
-    degrade = background.degrade;
-    TilArr = background.TilArr;
-    TilDer = background.TilDer;
-    TilIzq = background.TilIzq;
+    degrade = addFramedBackground(this, size(), kFrame, program_.pictures());
     connect(degrade, &TiledPicture::clicked, this, &TFormCat::botcerrarClick);
     buildLists();
     buildButtons();

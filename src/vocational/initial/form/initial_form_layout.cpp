@@ -67,7 +67,7 @@ void TFIniPro::build() {
     setObjectName(QStringLiteral("TFIniPro"));
     setWindowTitle(QStringLiteral("FP Inicia. Profes."));
     setFixedSize(kFormWidth, kFormHeight);
-    degrade = addFramedBackground(this, size(), kFrame, program_.pictures()).degrade;
+    degrade = addFramedBackground(this, size(), kFrame, program_.pictures());
     // The shadow copy first, so that the title stands over it.
     LabelFPIp2 =
         makeLabel(this, "LabelFPIp2", kSectionTitle.translated(kTitleShadow, kTitleShadow));

@@ -70,9 +70,6 @@ class TForm3 : public QWidget,
     RegionMap& regionMap() { return *regionMap_; }
 
     TiledPicture* degrade;
-    TiledPicture* TilArr;
-    TiledPicture* TilDer;
-    TiledPicture* TilIzq;
     QLabel* LabelFPGM;
     QLabel* LabelAno;
 

@@ -60,12 +60,7 @@ void TForm3::build() {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("F.P.  G.M."));
     setFixedSize(kFormWidth, kFormHeight);
-    const FramedBackground background =
-        addFramedBackground(this, size(), kFrame, program_.pictures());
-    degrade = background.degrade;
-    TilArr = background.TilArr;
-    TilDer = background.TilDer;
-    TilIzq = background.TilIzq;
+    degrade = addFramedBackground(this, size(), kFrame, program_.pictures());
     LabelFPGM = named(new QLabel(this), "LabelFPGM", kSectionTitle);
     LabelAno = named(new QLabel(this), "LabelAno", kYear);
     LabelAno->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

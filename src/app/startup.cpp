@@ -14,6 +14,7 @@
 #include "common/qt_text.h"
 #include "degrees/form/degrees_form.h"
 #include "degrees/pasarela/form/pasarela_form.h"
+#include "platform/huge_page_heap.h"
 #include "professions/form/professions_form.h"
 #include "scene/scene_form.h"
 #include "secondary/assistant/form/assistant_form.h"
@@ -107,6 +108,7 @@ std::unique_ptr<Program> startProgram(StartOptions options) {
 }
 
 int runProgram(int argc, char** argv) {
+    backHeapWithHugePages();
     QApplication app(argc, argv);
     // Reading the system's fonts (fontconfig) is a tenth of the start-up: it runs on a thread
     // of its own while the shared units load; the first font used waits for it.

@@ -1,6 +1,7 @@
 // The built program folder holds every picture and sound the program opens, readable through
 // the sprite layer, at the sizes the building's layout and the character's walking rules need.
 #include <QDir>
+#include <QLibrary>
 #include <QtTest>
 #include <algorithm>
 
@@ -8,6 +9,8 @@
 #include "common/lists/wave_list.h"
 #include "common/program/shared_pictures.h"
 #include "common/program/themes.h"
+#include "common/sound/sound_output.h"
+#include "scene/world/building_table.h"
 #include "world_facts.h"
 
 using namespace rumbelo;
@@ -421,6 +424,17 @@ class ProgramFolderTest : public QObject {
         };
         const qsizetype last = (motorBytes.size() - 44) / 2 - 1;
         QVERIFY(std::abs(sample(motorBytes, last) - sample(motorBytes, 0)) < 3000);
+    }
+
+    // Playback is a module beside the program; without it every cue is silently lost.
+    void soundModuleOpensAndMakesEffects() {
+        QLibrary module(programFile(std::string("lib") + kSoundModuleName + ".so"));
+        QVERIFY2(module.load(), qPrintable(module.errorString()));
+        auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(kSoundModuleEntry));
+        QVERIFY(make);
+        const std::unique_ptr<SoundOutput> output(make());
+        QVERIFY(output);
+        QVERIFY(output->makeEffect());
     }
 };
 

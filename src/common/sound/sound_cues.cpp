@@ -1,14 +1,11 @@
 #include "common/sound/sound_cues.h"
 
-#include <QAudioDevice>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTemporaryFile>
 #include <QTimer>
-#include <QUrl>
 
 #include "common/sound/wave_info.h"
 
@@ -18,11 +15,20 @@ constexpr int kLongestClickMs = 300;
 }
 
 SoundCues::SoundCues(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {}
+    : QObject(parent), folder_(std::move(folder)) {
+    // Opening the module loads Qt Multimedia and the audio libraries: work for the second
+    // core while the forms are built. The module stays loaded to the end.
+    moduleLoad_ = std::async(
+        std::launch::async, [path = QDir(folder_).filePath(QString::fromLatin1(kSoundModuleName))] {
+            QLibrary module(path);
+            return reinterpret_cast<MakeSoundOutput>(module.resolve(kSoundModuleEntry));
+        });
+}
 
 bool SoundCues::available() const {
     if (available_) return *available_;
-    available_ = !QMediaDevices::audioOutputs().isEmpty();
+    if (const MakeSoundOutput make = moduleLoad_.get()) output_.reset(make());
+    available_ = output_ && output_->hasDevice();
     if (*available_) {
         QFile click(QDir(folder_).filePath(QStringLiteral("tecla.wav")));
         if (click.open(QIODevice::ReadOnly))
@@ -33,11 +39,9 @@ bool SoundCues::available() const {
 
 SoundCues::~SoundCues() = default;
 
-QSoundEffect* SoundCues::effectFor(const QString& path, std::unique_ptr<QSoundEffect>& slot) {
-    if (!slot) slot = std::make_unique<QSoundEffect>();
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (slot->source() != url) slot->setSource(url);
-    return slot.get();
+void SoundCues::play(std::unique_ptr<SoundEffect>& slot, const QString& path, bool looping) {
+    if (!slot) slot = output_->makeEffect();
+    slot->play(path, looping);
 }
 
 QString SoundCues::spill(const QByteArray& wav, std::unique_ptr<QTemporaryFile>& slot) {
@@ -51,8 +55,7 @@ QString SoundCues::spill(const QByteArray& wav, std::unique_ptr<QTemporaryFile>&
 
 void SoundCues::KeyClick(bool on) {
     if (!on || !available()) return;
-    QSoundEffect* click = effectFor(QDir(folder_).filePath(QStringLiteral("tecla.wav")), click_);
-    click->play();
+    play(click_, QDir(folder_).filePath(QStringLiteral("tecla.wav")));
     // The click paces the help lines: wait while it plays, but never hang on a silent device.
     const int wait = std::min(clickMs_, kLongestClickMs);
     if (wait <= 0) return;
@@ -63,7 +66,7 @@ void SoundCues::KeyClick(bool on) {
 
 void SoundCues::EngineSound(bool on) {
     if (!on || !available()) return;
-    effectFor(QDir(folder_).filePath(QStringLiteral("motor.wav")), engine_)->play();
+    play(engine_, QDir(folder_).filePath(QStringLiteral("motor.wav")));
 }
 
 void SoundCues::EngineLoop(bool on) {
@@ -74,12 +77,9 @@ void SoundCues::EngineLoop(bool on) {
     }
     if (engineImage_.isEmpty()) return;
     if (!loop_ || !loopFile_) {
-        const QString path = spill(engineImage_, loopFile_);
-        if (path.isEmpty()) return;
-        effectFor(path, loop_);
+        if (spill(engineImage_, loopFile_).isEmpty()) return;
     }
-    loop_->setLoopCount(QSoundEffect::Infinite);
-    loop_->play();
+    play(loop_, loopFile_->fileName(), true);
 }
 
 void SoundCues::playWave(const QByteArray& wav) {
@@ -87,7 +87,7 @@ void SoundCues::playWave(const QByteArray& wav) {
     const QString path = spill(wav, waveFile_);
     if (path.isEmpty()) return;
     wave_.reset();  // a new file: a new effect
-    effectFor(path, wave_)->play();
+    play(wave_, path);
 }
 
 }  // namespace rumbelo

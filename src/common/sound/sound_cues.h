@@ -1,14 +1,16 @@
 #pragma once
-// The program's sound cues on Qt Multimedia: the key click of the help panels, the engine
-// sound of the helicopter and the assistant, and waves from the scene's wave list. Without
-// an audio device every cue is silence and returns at once.
+// The program's sound cues: the key click of the help panels, the engine sound of the
+// helicopter and the assistant, and waves from the scene's wave list. Without an audio device
+// or the sound module every cue is silence and returns at once.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <future>
 #include <memory>
 #include <optional>
 
-class QSoundEffect;
+#include "common/sound/sound_output.h"
+
 class QTemporaryFile;
 
 namespace rumbelo {
@@ -16,13 +18,14 @@ namespace rumbelo {
 class SoundCues : public QObject {
     Q_OBJECT
   public:
-    // `folder` holds "tecla.wav" and "motor.wav".
+    // `folder` holds "tecla.wav", "motor.wav" and the sound module. The module starts
+    // loading on a thread of its own at once, so that the first sound finds it ready.
     explicit SoundCues(QString folder, QObject* parent = nullptr);
     ~SoundCues() override;
 
-    // Whether an audio device was found; false means silence. Asked the first time a sound
-    // is wanted: finding the devices starts the sound system, which is slow to start and
-    // not needed before the first frame.
+    // Whether the sound module opened and found an audio device; false means silence. Asked
+    // the first time a sound is wanted: the sound system is slow to start and not needed
+    // before the first frame.
     bool available() const;
 
     // "tecla.wav", waiting until it has played (never longer than it lasts, at most 300 ms).
@@ -38,14 +41,16 @@ class SoundCues : public QObject {
     void playWave(const QByteArray& wav);
 
   private:
-    QSoundEffect* effectFor(const QString& path, std::unique_ptr<QSoundEffect>& slot);
+    void play(std::unique_ptr<SoundEffect>& slot, const QString& path, bool looping = false);
     QString spill(const QByteArray& wav, std::unique_ptr<QTemporaryFile>& slot);
 
     QString folder_;
+    mutable std::future<MakeSoundOutput> moduleLoad_;
+    mutable std::unique_ptr<SoundOutput> output_;
     mutable std::optional<bool> available_;
     mutable int clickMs_ = 0;
     QByteArray engineImage_;
-    std::unique_ptr<QSoundEffect> click_, engine_, loop_, wave_;
+    std::unique_ptr<SoundEffect> click_, engine_, loop_, wave_;
     std::unique_ptr<QTemporaryFile> loopFile_, waveFile_;
 };
 

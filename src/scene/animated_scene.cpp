@@ -84,6 +84,8 @@ void AnimatedScene::suspend() {
 
 void AnimatedScene::surfaceInitialized() {
     TimerFrame.start();
+    // The first frame as soon as the window can show it, not a frame interval later.
+    QTimer::singleShot(0, this, &AnimatedScene::frameStep);
     // The help transition grows the scene picture over the screen, white left see-through.
     // The scene picture is made ready off the GUI thread: the first frame does not wait for it.
     const QImage& scenePicture = program_.pictures().scenePicture;

@@ -159,6 +159,24 @@ class ProgramFolderTest : public QObject {
         // farthest the character's body gets north of it, or he stands on the wall top there.
         const int manWidth = lists.common.item(u"mandown01").width();
         QVERIFY(kMiddleWall.x + cap.width() >= kMiddleCorridorRightStop + kLongestStep + manWidth);
+        // On the left the walk stop lies past the cap's start: the pieces over the character
+        // on the wall's row must cover every column from that stop on.
+        std::vector<std::pair<int, int>> caps;
+        auto addCaps = [&](const auto& pieces) {
+            for (const BuildingPiece& p : pieces)
+                if (p.list == SpriteList::Theme && p.y == kMiddleWall.capY &&
+                    p.layer > kCharacterLayer)
+                    caps.push_back(
+                        {p.x, p.x + lists.scene.item(QString::fromLatin1(p.image)).width()});
+        };
+        addCaps(kBuilding);
+        addCaps(kMends);
+        std::sort(caps.begin(), caps.end());
+        int covered = kMiddleCorridorLeftStop;
+        for (const auto& [from, to] : caps)
+            if (from <= covered) covered = std::max(covered, to);
+        QVERIFY2(covered >= kMiddleCorridorRightStop + kLongestStep + manWidth,
+                 qPrintable(QStringLiteral("caps end at %1").arg(covered)));
         // North of the corridor walls' row the character walks down to it however far right it
         // goes: the right wall's cap covers every block of the row, or he stands on their tops.
         const int rowEnd = *std::max_element(std::begin(kCorridorRowRightBlocks),

@@ -27,6 +27,9 @@ inline constexpr int kShortCapNext = 325;
 // (x above 869); a frame's walk is at most 0.25 x 66 units (the slowest speed class).
 inline constexpr int kMiddleCorridorRightStop = 869;
 inline constexpr int kLongestStep = 17;
+// On the left, rule c stops it at x -469 over the whole band north of the middle wall.
+inline constexpr int kMiddleCorridorLeftStop = -469;
+inline constexpr int kCharacterLayer = 2;
 
 // Walking up in a band stops as soon as the character's top passes this line (rule e).
 inline constexpr int kMiddleBandTop = -185;

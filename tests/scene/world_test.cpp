@@ -22,7 +22,7 @@ std::ptrdiff_t drawIndex(WorldFixture& f, const Sprite* s) {
 TEST(Building, EveryPieceStandsWhereTheTableSays) {
     WorldFixture f;
     const SceneWorld& w = f.world.world();
-    EXPECT_EQ(f.world.engine().count(), 2u + kBuildingPieces + 5u);
+    EXPECT_EQ(f.world.engine().count(), 2u + kBuildingPieces + kMendPieces + 5u);
     for (int i = 1; i <= kBuildingPieces; ++i) {
         const BuildingPiece& p = kBuilding[i - 1];
         const Sprite* s = w.piece(i);

@@ -45,6 +45,13 @@ void AnimatedWorld::build(char themeLetter) {
         s.y = pieceY(p, surfaceHeight_);
         s.setLayer(p.layer);
     }
+    for (const BuildingPiece& p : kMends) {
+        Sprite& s = engine_.create<Sprite>();
+        s.setImage(images_.image(p.list, p.image));
+        s.x = p.x;
+        s.y = p.y;
+        s.setLayer(p.layer);
+    }
 
     for (const Decoration& d : decorationsFor(themeLetter)) {
         Sprite& s = engine_.create<Sprite>();

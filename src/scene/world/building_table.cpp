@@ -94,6 +94,10 @@ const std::array<BuildingPiece, kBuildingPieces> kBuilding = {{
     {"bocadillo", T, 1030, -1376, 8, 86},     // speech bubble
     {"zoom", T, -700, -1462, 5, 87},          // 85 ceiling mask, y minus the surface height
 }};
+
+const std::array<BuildingPiece, kMendPieces> kMends = {{
+    {"paredUp2", T, -657, -416, 4, 0},
+}};
 // clang-format on
 
 int pieceY(const BuildingPiece& p, int surfaceHeight) {

@@ -21,6 +21,12 @@ struct BuildingPiece {
 inline constexpr int kBuildingPieces = 85;
 extern const std::array<BuildingPiece, kBuildingPieces> kBuilding;
 
+// Pieces of our own, created after the table. The cap over the middle wall's block left of
+// the entrance hall: the walk stops let the character reach x -469 north of that wall, but
+// the table's cap starts at -400 and the block lies under him, so that he stood on its top.
+inline constexpr int kMendPieces = 1;
+extern const std::array<BuildingPiece, kMendPieces> kMends;
+
 // Numbers (1-based, as in the table) of the pieces the scene's rules and texts refer to.
 namespace piece {
 inline constexpr int kLeaveSign = 37;

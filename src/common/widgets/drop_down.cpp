@@ -3,7 +3,9 @@
 #include <QAbstractItemView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
+#include <utility>
 
 namespace rumbelo {
 
@@ -25,6 +27,22 @@ void DropDown::showPopup() {
     const QRect placed = dropDownPlacement(box, frame, popup->height());
     popup->setGeometry(placed.left(), placed.top(), std::max(popup->width(), box.width()),
                        placed.height());
+}
+
+void DropDown::setLookWhenShown(QString styleSheet) {
+    pendingLook_ = std::move(styleSheet);
+    if (isVisible()) applyPendingLook();
+}
+
+void DropDown::applyPendingLook() {
+    if (pendingLook_.isEmpty()) return;
+    setItemDelegate(new QStyledItemDelegate(this));
+    setStyleSheet(std::exchange(pendingLook_, QString()));
+}
+
+void DropDown::showEvent(QShowEvent* event) {
+    applyPendingLook();
+    QComboBox::showEvent(event);
 }
 
 void DropDown::paintEvent(QPaintEvent*) {

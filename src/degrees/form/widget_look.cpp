@@ -83,13 +83,19 @@ void styleDropDown(QComboBox* combo, Rgb background, Rgb text) {
     // The open list reads as a list: dark text on the panel colour, the entry under the
     // pointer in the box's own colours. Without this it took the box's light text.
     const Rgb listText{0, 0, 0};
+    const QString look = QStringLiteral(
+                             "QComboBox { background: %1; color: %2; }"
+                             "QComboBox QAbstractItemView { background: %3; color: %4;"
+                             " selection-background-color: %1; selection-color: %2; }")
+                             .arg(cssColour(background), cssColour(text),
+                                  cssColour(fixed_colours::kPanel), cssColour(listText));
+    if (auto* dropDown = qobject_cast<DropDown*>(combo)) {
+        dropDown->setLookWhenShown(look);
+        return;
+    }
     // The combo's own item painter ignores style sheets; the styled one follows them.
     combo->setItemDelegate(new QStyledItemDelegate(combo));
-    combo->setStyleSheet(QStringLiteral("QComboBox { background: %1; color: %2; }"
-                                        "QComboBox QAbstractItemView { background: %3; color: %4;"
-                                        " selection-background-color: %1; selection-color: %2; }")
-                             .arg(cssColour(background), cssColour(text),
-                                  cssColour(fixed_colours::kPanel), cssColour(listText)));
+    combo->setStyleSheet(look);
 }
 
 void markUsed(QAbstractButton* button) {

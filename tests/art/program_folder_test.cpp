@@ -4,6 +4,7 @@
 #include <QLibrary>
 #include <QtTest>
 #include <algorithm>
+#include <string_view>
 
 #include "common/lists/image_list.h"
 #include "common/lists/wave_list.h"
@@ -253,6 +254,17 @@ class ProgramFolderTest : public QObject {
         for (int y = highestFeet - kPassageWallY; y < open.height(); ++y)
             for (int x = 0; x < open.width(); ++x)
                 QVERIFY(qAlpha(open.pixel(x, y)) == 0);
+        // Nothing stops the character at that wall, and his feet are always south of its
+        // end: no piece of its stack may be drawn over him where his body can be.
+        const auto paso = std::find_if(kBuilding.begin(), kBuilding.end(), [](const auto& p) {
+            return std::string_view(p.image) == "lateralPaso";
+        });
+        QVERIFY(paso != kBuilding.end());
+        for (const BuildingPiece& p : kBuilding)
+            if (p.x == paso->x && p.layer > kCharacterLayer) {
+                const int bottom = p.y + lists.scene.item(QString::fromLatin1(p.image)).height();
+                QVERIFY2(bottom <= kUpperHallTopStop, p.image);
+            }
     }
 
     void doorsFitTheirWallsAndCoverThePassagesBehindThem_data() { addThemeRows(); }

@@ -64,10 +64,10 @@ const std::array<BuildingPiece, kBuildingPieces> kBuilding = {{
     {"puertab", T, 372, -1331, 2, 9},
     {"puertab", T, 717, -1331, 2, 10},        // 55
     {"puertab", T, 1051, -1331, 2, 12},
-    {"lateral1", T, 195, -1403, 5, 48},
+    {"lateral1", T, 195, -1403, 1, 48},      // under the character, always in front of it
     {"lateral1", T, 1200, -1403, 5, 53},
     {"lateral2", T, 1200, -1124, 5, 54},
-    {"lateralPaso", T, 195, -1124, 4, 50},    // 60
+    {"lateralPaso", T, 195, -1124, 1, 50},    // 60
     {"rotulos", T, 75, -1203, 6, 22},
     {"lateral1", T, -1025, -1403, 5, 47},
     {"lateral2", T, -1025, -1124, -1, 49},

@@ -159,6 +159,9 @@ void IntermediateFormTest::doorFiveFliesTheMenuInThenATitleItsPanelsCentresAndRe
     QVERIFY2(rows.size() > 3 && rows[0].startsWith(QStringLiteral("- ")),
              qPrintable(rows.join('|')));
     QVERIFY(!gridColumn(f->reja, 1)[1].isEmpty());  // telephones always shown here
+    // A title too long for its row ends in sight, not under the scroll bar.
+    QVERIFY(f->reja->verticalScrollBar()->isVisible());
+    QVERIFY(f->reja->columnWidth(0) + f->reja->columnWidth(1) <= f->reja->viewport()->width());
 
     QTest::mouseClick(f->BotImprimir, Qt::LeftButton);
     if (f->PanelImp->isVisible()) {  // over 150 lines: choose the communities

@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "common/fp_listing/listing.h"
 #include "common/qt_text.h"
@@ -12,6 +13,11 @@ namespace rumbelo {
 void fillListingGrid(QTableWidget* grid, const fp_listing::GridRows& rows) {
     grid->clearSpans();
     grid->clearContents();
+    // The columns end where the scroll bar starts: a title too long for the row then ends in
+    // "…" instead of running on unseen under the scroll bar.
+    const int visible =
+        grid->width() - 2 * grid->frameWidth() - grid->verticalScrollBar()->sizeHint().width();
+    grid->setColumnWidth(0, std::max(0, visible - grid->columnWidth(1)));
     grid->setRowCount(static_cast<int>(rows.text.size()));
     for (int row = 0; row < grid->rowCount(); ++row) {
         const auto k = static_cast<std::size_t>(row);

@@ -172,6 +172,9 @@ void FpFaceTest::doorThreeFamiliesTitleAndItsMenu() {
     QVERIFY(!face().ListTitFP->isVisible());
     QTRY_COMPARE(form()->PanelCarSel->text(), toQt(TrimRight(fp().titleName(titles[1]))));
     QCOMPARE(face().MenuFpTit4->text(), toQt(texts().trimmed(298) + "\n" + texts().trimmed(46)));
+    // The bridges to every degree are a different button from this title's degrees.
+    QCOMPARE(face().MenuFpTit42->text(), toQt(texts().trimmed(297) + "\n" + texts().trimmed(46)));
+    QVERIFY(face().MenuFpTit42->text() != face().MenuFpTit4->text());
     const auto shows = [&](QPushButton* button, int heading, const std::vector<std::string>& rows) {
         click(button);
         QVERIFY(isMarkedUsed(button));

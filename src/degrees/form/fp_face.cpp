@@ -165,9 +165,12 @@ void FpFace::applyCaptions() {
     caption(MenuFpTit1, 317);
     caption(MenuFpTit2, 277);
     caption(MenuFpTit3, 319);
-    const QString degrees = toQt(t.trimmed(298)) + QLatin1Char('\n') + toQt(t.trimmed(46));
-    MenuFpTit4->setText(degrees);
-    MenuFpTit42->setText(degrees);
+    const QString university = QLatin1Char('\n') + toQt(t.trimmed(46));
+    MenuFpTit4->setText(toQt(t.trimmed(298)) + university);
+    // The bridges to every degree, not this title's degrees: the same caption as the button
+    // beside it read as a second copy of it. A texts file without text 297 keeps the old one.
+    const std::string bridges = t.trimmed(297);
+    MenuFpTit42->setText(toQt(bridges.empty() ? t.trimmed(298) : bridges) + university);
     caption(MenuFpTit5, 321);
     caption(MenuFpTit6, 322);
     caption(MenuFPTitTodo, 272);

@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QImage>
 #include <QTimer>
+#include <QWidget>
 #include <filesystem>
 
 #include "common/dialog/aviso.h"
+#include "common/program/contrast.h"
 #include "common/program/school_profile.h"
+#include "common/qt_text.h"
 #include "common/text/cp1252.h"
 
 namespace rumbelo::testing {
@@ -32,6 +35,11 @@ void craftTexts(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
+    return contrastRatio(toRgb(widget->palette().color(text)),
+                         toRgb(widget->palette().color(ground)));
+}
 
 QStringList startupFilesForThemeF() {
     return {"chica.bmp", "puntos3", "clave8demo",  "mapa",     "mapac",

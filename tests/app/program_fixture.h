@@ -1,19 +1,29 @@
 #pragma once
 // A program folder for form and program tests: every file of the built program folder
 // linked in, and small stand-ins crafted for the start-up files the build has not made yet.
+#include <QPalette>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 
 #include "app/startup.h"
 #include "support/temp_folder.h"
 
+class QWidget;
+
 namespace rumbelo {
 class TForm4;
 }
 
 namespace rumbelo::testing {
+
+// The six themes by letter, for what every theme must pass.
+inline constexpr std::array<const char*, 6> kThemeLetters = {"F", "C", "N", "A", "P", "E"};
+
+// The contrast ratio between two colour roles of a widget's palette.
+double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground);
 
 // The files the start-up itself needs for a static scene with theme F.
 QStringList startupFilesForThemeF();

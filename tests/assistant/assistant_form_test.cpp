@@ -321,7 +321,7 @@ void AssistantFormTest::bGarantiaOpensTheInitialProgrammes() {
 
 void AssistantFormTest::everyTextReadsInEveryTheme_data() {
     QTest::addColumn<QString>("theme");
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"})
+    for (const char* theme : kThemeLetters)
         QTest::newRow(theme) << QString::fromLatin1(theme);
 }
 

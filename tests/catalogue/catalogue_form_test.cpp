@@ -166,7 +166,7 @@ void CatalogueFormTest::closingTheWindowShowsTheScene() {
 }
 
 void CatalogueFormTest::everyThemeKeepsTheLabelsReadable() {
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+    for (const char* theme : kThemeLetters) {
         started_.reset();
         folder_->writeProfile("IES", 0, theme, 0);
         started_ = startOn(folder_->path());

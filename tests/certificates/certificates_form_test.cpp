@@ -197,13 +197,8 @@ void CertificatesFormTest::theAnimatedScenesLeaveZoneOpensTheFormToo() {
     QVERIFY(scene()->isVisible());
 }
 
-double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
-    return contrastRatio(toRgb(widget->palette().color(text)),
-                         toRgb(widget->palette().color(ground)));
-}
-
 void CertificatesFormTest::everyThemeKeepsTheTitlesTheChosenRowAndTheNameReadable() {
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+    for (const char* theme : kThemeLetters) {
         started_.reset();
         folder_->writeProfile("IES", 0, theme, 0);
         started_ = startOn(folder_->path());

@@ -303,7 +303,7 @@ void ConsultationFaceTest::backLeavesTheMapToTheDegreesByPlace() {
 
 void ConsultationFaceTest::everyTextReadsInEveryTheme_data() {
     QTest::addColumn<QString>("theme");
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"})
+    for (const char* theme : kThemeLetters)
         QTest::newRow(theme) << QString::fromLatin1(theme);
 }
 

@@ -64,11 +64,6 @@ QString pdfText(const QString& folder) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
-    return contrastRatio(toRgb(widget->palette().color(text)),
-                         toRgb(widget->palette().color(ground)));
-}
-
 }  // namespace
 
 class InitialFormTest : public QObject {
@@ -282,7 +277,7 @@ void InitialFormTest::moreInformationOpensOverTheSecondaryFormAndGoesBackToIt() 
 }
 
 void InitialFormTest::everyThemeKeepsTheHeadingsListsAndTitleReadable() {
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+    for (const char* theme : kThemeLetters) {
         started_.reset();
         folder_->writeProfile("IES", 0, theme, 0);
         started_ = startOn(folder_->path());

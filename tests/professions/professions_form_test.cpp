@@ -276,13 +276,8 @@ void ProfessionsFormTest::aFourthPhraseIsRefusedUntilOneIsUnmarked() {
     QVERIFY(scene()->isVisible());
 }
 
-double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
-    return contrastRatio(toRgb(widget->palette().color(text)),
-                         toRgb(widget->palette().color(ground)));
-}
-
 void ProfessionsFormTest::everyThemeKeepsTitlesMarksAndResultsReadable() {
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+    for (const char* theme : kThemeLetters) {
         started_.reset();
         folder_->writeProfile("IES", 0, theme, 0);
         started_ = startOn(folder_->path());

@@ -477,7 +477,7 @@ void SceneFormTest::signWordsStayUnderTheMiniMap() {
 
 void SceneFormTest::hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole_data() {
     QTest::addColumn<QString>("theme");
-    for (const char* letter : {"F", "C", "N", "A", "P", "E"})
+    for (const char* letter : kThemeLetters)
         QTest::newRow(letter) << QString::fromLatin1(letter);
 }
 

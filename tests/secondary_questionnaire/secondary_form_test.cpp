@@ -63,11 +63,6 @@ int clicksToTop(const secondary::Statement& s) {
     return s.format >= 3 && s.format <= 5 ? 3 : 0;
 }
 
-double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
-    return contrastRatio(toRgb(widget->palette().color(text)),
-                         toRgb(widget->palette().color(ground)));
-}
-
 }  // namespace
 
 class SecondaryFormTest : public QObject {
@@ -315,7 +310,7 @@ void SecondaryFormTest::theVocationalEntryHandsOverToTheIntermediateQuestionnair
 }
 
 void SecondaryFormTest::everyThemeKeepsTheYearTheChosenRowAndTheHintReadable() {
-    for (const char* theme : {"F", "C", "N", "A", "P", "E"}) {
+    for (const char* theme : kThemeLetters) {
         started_.reset();
         folder_->writeProfile("IES", 0, theme, 0);
         started_ = startOn(folder_->path());

@@ -14,6 +14,7 @@
 #include "common/region_map/region_map.h"
 #include "common/text/fixed_text.h"
 #include "common/widgets/group_icon_delegate.h"
+#include "common/widgets/listing_grid.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "vocational/initial/form/initial_form.h"
@@ -123,22 +124,7 @@ void TFIniPro::buildLists() {
     PanelSelTit = makeHeading(this, "PanelSelTit", kHeading);
     Listsel = makeList(this, "Listsel", kList);
     Listsel->setSelectionMode(QAbstractItemView::NoSelection);
-    reja = new QTableWidget(0, 2, this);
-    reja->setObjectName(QStringLiteral("reja"));
-    reja->setGeometry(kList);
-    reja->horizontalHeader()->hide();
-    reja->verticalHeader()->hide();
-    reja->setColumnWidth(0, kGridTextColumn);
-    reja->setColumnWidth(1, kGridPhoneColumn);
-    reja->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    reja->setSelectionBehavior(QAbstractItemView::SelectRows);
-    reja->setSelectionMode(QAbstractItemView::SingleSelection);
-    reja->setShowGrid(false);
-    reja->setWordWrap(false);
-    reja->setTextElideMode(Qt::ElideNone);
-    reja->verticalHeader()->setDefaultSectionSize(kItemHeight);
-    reja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    reja->hide();
+    reja = makeListingGrid(this, kList, kGridTextColumn, kGridPhoneColumn, kItemHeight);
     ListSelLugFP = makeList(this, "ListSelLugFP", kPlaceList);
     ListSelLugFP->setCursor(Qt::PointingHandCursor);
     for (QListWidget* list : {ListSelFp, ListTitFP})

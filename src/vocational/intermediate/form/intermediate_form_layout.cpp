@@ -17,6 +17,7 @@
 #include "common/text/fixed_text.h"
 #include "common/widgets/group_icon_delegate.h"
 #include "common/widgets/keyed_picture.h"
+#include "common/widgets/listing_grid.h"
 #include "common/widgets/tiled_picture.h"
 #include "common/widgets/widget_paint.h"
 #include "vocational/intermediate/form/intermediate_form.h"
@@ -98,19 +99,7 @@ void TForm3::buildBrowsing() {
     PanelSelTit->setFrameShape(QFrame::Panel);
     PanelSelTit->setFrameShadow(QFrame::Raised);
 
-    reja = named(new QTableWidget(0, 2, this), "reja", kGrid);
-    reja->horizontalHeader()->hide();
-    reja->verticalHeader()->hide();
-    reja->setColumnWidth(0, kGridTextColumn);
-    reja->setColumnWidth(1, kGridPhoneColumn);
-    reja->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    reja->setSelectionBehavior(QAbstractItemView::SelectRows);
-    reja->setSelectionMode(QAbstractItemView::SingleSelection);
-    reja->setShowGrid(false);
-    reja->setWordWrap(false);
-    reja->setTextElideMode(Qt::ElideNone);
-    reja->verticalHeader()->setDefaultSectionSize(kItemHeight);
-    reja->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reja = makeListingGrid(this, kGrid, kGridTextColumn, kGridPhoneColumn, kItemHeight);
 
     ListSelLugFP = listNamed(this, "ListSelLugFP", kPlaceList);
     ListSelLugFP->setCursor(Qt::PointingHandCursor);

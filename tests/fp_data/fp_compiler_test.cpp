@@ -142,6 +142,24 @@ TEST(FpCompiler, ATitleWithoutGroupsIsRefused) {
                                  "fp/familias/dos.txt:3: t-tres belongs to no interest group"));
 }
 
+TEST(FpCompiler, AnEntornoLineBindsItsTitleAndNamesOneEntorno) {
+    Compiled c;
+    testing::writeSources(c.src);
+    // Before the oferta line, which must not drop it.
+    std::string title = testing::titleSource("t-tres", "Tres", "r12", "salud");
+    title.insert(title.find('\n') + 1, "entorno\tcosta\n");
+    c.src.write("fp/familias/dos.txt", "familia\tSegunda\ntexto\tOtra.\n" + title);
+    c.src.write("fp/familias/uno.txt", "familia\tPrimera\ntexto\tUna.\n" +
+                                           testing::titleSource("t-uno", "Uno", "r2 r9", "salud") +
+                                           "entorno\tcosta montana\n" +
+                                           testing::titleSource("t-dos", "Dos", "r31", "empresa"));
+    const auto families = fp::readFamilies(c.ctx, fp::higherGrade());
+    ASSERT_EQ(families.size(), 2u);
+    EXPECT_EQ(families[1].titles[0].offer.setting, "costa");
+    EXPECT_EQ(families[1].titles[0].offer.spread, "general");
+    EXPECT_TRUE(anyErrorContains(c.ctx.diag.errors(), "fp/familias/uno.txt:13: expected entorno"));
+}
+
 TEST(FpCompiler, TextsThatWouldBeCutAreErrors) {
     Compiled c;
     testing::writeSources(c.src);

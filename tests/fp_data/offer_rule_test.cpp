@@ -1,6 +1,7 @@
 // Which centres teach each title: the spread rule behind "datFPL".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "data/fp/offer_rule.h"
@@ -98,6 +99,50 @@ TEST(OfferRule, UnknownClassesAndProvincesAreReportedAtTheTitle) {
         std::string::npos);
     EXPECT_NE(diag.errors()[2].find("fp/familias/a.txt:30: z: oferta solo needs the provinces"),
               std::string::npos);
+}
+
+// Province alfa has three coastal centres, gamma one, beta none.
+std::vector<OfferCentre> coast() {
+    auto list = centres();
+    for (auto& c : list)
+        if (c.key == "alfa-2" || c.key == "alfa-7" || c.key == "alfa-11" || c.key == "gamma-13")
+            c.settings = {"montana", "costa"};
+    return list;
+}
+
+TEST(OfferRule, ACoastalTitleIsTaughtOnlyAtCoastalCentres) {
+    // General, so that without its entorno it would take several centres of every province;
+    // and the inland centres left without a title must not get it either.
+    const std::vector<OfferTitle> titles = {{2, "comun", "general", {}, {}},
+                                            {3, "pesca", "general", {}, {}, "costa"}};
+    Diagnostics diag;
+    const auto list = coast();
+    const auto rows = distributeOffer(list, titles, 130, diag);
+    ASSERT_FALSE(diag.failed());
+    const std::set<std::pair<int, int>> coastal = {{1, 2}, {1, 7}, {1, 11}, {2, 13}};
+    const auto taught = taughtBy(rows, 3);
+    EXPECT_TRUE(std::includes(coastal.begin(), coastal.end(), taught.begin(), taught.end()));
+    // 22 % of alfa's three coastal centres rounded up, and gamma's only one.
+    EXPECT_EQ(taught.size(), 2u);
+    auto teaching = taughtBy(rows, 2);
+    teaching.insert(taught.begin(), taught.end());
+    EXPECT_EQ(teaching.size(), list.size());
+}
+
+TEST(OfferRule, ACoastalTitleWithNoCoastalCentreInItsProvincesIsReported) {
+    Diagnostics diag;
+    const auto rows =
+        distributeOffer(coast(),
+                        {{2, "comun", "general", {}, {}},
+                         {3, "pesca", "solo", {"beta"}, {"fp/familias/mar.txt", 12}, "costa"},
+                         {4, "buceo", "solo", {"beta", "gamma"}, {}, "costa"}},
+                        130, diag);
+    ASSERT_EQ(diag.errors().size(), 1u);
+    EXPECT_NE(diag.errors()[0].find("fp/familias/mar.txt:12: pesca: no centre of its provinces "
+                                    "lies in a locality of entorno \"costa\""),
+              std::string::npos);
+    EXPECT_TRUE(taughtBy(rows, 3).empty());
+    EXPECT_EQ(taughtBy(rows, 4), (std::set<std::pair<int, int>>{{2, 13}}));
 }
 
 TEST(OfferRule, CentresWithoutATitleNeedAGeneralTitle) {

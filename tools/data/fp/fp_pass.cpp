@@ -9,11 +9,12 @@ void compileFp(CompileContext& ctx) {
     fp::compileFpReferences(ctx);
     const auto families = fp::readFamilies(ctx, fp::higherGrade());
     const auto lines = fp::compileFpTitles(ctx, families);
-    fp::compileFpOffer(ctx, fp::higherGrade(), lines);
+    const auto centres = fp::readOfferCentres(ctx);
+    fp::compileFpOffer(ctx, fp::higherGrade(), centres, lines);
 
     const auto mediumFamilies = fp::readFamilies(ctx, fp::intermediateGrade());
     const auto mediumLines = fp::compileTitleLines(ctx, fp::intermediateGrade(), mediumFamilies);
-    fp::compileFpOffer(ctx, fp::intermediateGrade(), mediumLines);
+    fp::compileFpOffer(ctx, fp::intermediateGrade(), centres, mediumLines);
     fp::compileMediumQuestionnaire(ctx, mediumLines);
 }
 

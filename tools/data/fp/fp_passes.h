@@ -4,6 +4,7 @@
 
 #include "data/compile.h"
 #include "data/fp/fp_sources.h"
+#include "data/fp/offer_rule.h"
 
 namespace rumbelo::data::fp {
 
@@ -25,8 +26,14 @@ std::vector<FpLine> compileTitleLines(CompileContext& ctx, const Grade& grade,
 // "FP", "asignafp" and "datFPR". Returns the lines of "FP".
 std::vector<FpLine> compileFpTitles(CompileContext& ctx, const std::vector<Family>& families);
 
+// The training centres as the offer rule sees them, each with the entornos of its locality
+// (geography/entornos.tsv). Read once for both grades, so that a problem of that file is
+// reported once.
+std::vector<OfferCentre> readOfferCentres(CompileContext& ctx);
+
 // The grade's offer file ("datFPL", "datFPL2"): which centres teach each title.
-void compileFpOffer(CompileContext& ctx, const Grade& grade, const std::vector<FpLine>& lines);
+void compileFpOffer(CompileContext& ctx, const Grade& grade,
+                    const std::vector<OfferCentre>& centres, const std::vector<FpLine>& lines);
 
 // "CUESGM": the grado-medio questionnaire, whose statements name families and titles of
 // "FP2" by key.

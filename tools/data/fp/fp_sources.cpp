@@ -45,8 +45,9 @@ class FamilyReader {
 
   private:
     Title* current(const SourceLine& line) {
-        static const char* const kTitleDirectives[] = {"resumen",  "modulo", "salidas", "acceso",
-                                                       "carreras", "grupos", "oferta",  "decreto"};
+        static const char* const kTitleDirectives[] = {"resumen", "modulo",   "salidas",
+                                                       "acceso",  "carreras", "grupos",
+                                                       "oferta",  "entorno",  "decreto"};
         bool known = false;
         for (const char* d : kTitleDirectives)
             known = known || line.field(0) == d;
@@ -88,8 +89,15 @@ class FamilyReader {
         } else if (directive == "grupos") {
             title.groups = {line.pos, splitWords(line.field(1))};
         } else if (directive == "oferta") {
-            Offer offer{line.pos, line.field(1), splitWords(line.field(2))};
-            title.offer = offer;
+            title.offer.pos = line.pos;
+            title.offer.spread = line.field(1);
+            title.offer.provinces = splitWords(line.field(2));
+        } else if (directive == "entorno") {
+            if (splitWords(line.field(1)).size() != 1 || !line.field(2).empty())
+                ctx_.diag.error(
+                    line.pos,
+                    "expected entorno<TAB>name (costa, montana, nieve: geography/entornos.tsv)");
+            title.offer.setting = line.field(1);
         }
     }
 

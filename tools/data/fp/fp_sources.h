@@ -15,6 +15,10 @@
 //   modulo   <name>  <hours>                one professional module
 //   salidas  <text>                         where the title leads (repeatable)
 //   oferta   <spread>  [<province keys>]    where it is taught (see offer_rule.h)
+//   entorno  costa|montana|nieve            only at centres of a coastal, mountain or
+//                                           ski-resort locality (geography/entornos.tsv):
+//                                           a fishing title is not taught inland, nor
+//                                           skiing by the sea
 // grado superior only (they fill "datFPR"):
 //   resumen  <text>                         what a pupil sees at a glance (repeatable)
 //   acceso   <requirement keys>             keys of requisitos.tsv, blank-separated
@@ -44,6 +48,7 @@ struct Offer {
     SourcePos pos;
     std::string spread;                  // one of the spread classes of offer_rule.h
     std::vector<std::string> provinces;  // keys of geography/provincias.tsv
+    std::string setting{};               // entorno of geography/entornos.tsv; "" anywhere
 };
 
 struct Decree {

@@ -33,11 +33,24 @@ struct Province {
     std::vector<const OfferCentre*> centres;
 };
 
-// The centres of a province ordered by their draw for this title.
-std::vector<const OfferCentre*> byDraw(const Province& province, const std::string& key) {
-    auto centres = province.centres;
+// A title bound to an entorno is only taught where the centre's locality has it.
+bool fits(const OfferTitle& title, const OfferCentre& centre) {
+    return title.setting.empty() || std::find(centre.settings.begin(), centre.settings.end(),
+                                              title.setting) != centre.settings.end();
+}
+
+bool anyFits(const OfferTitle& title, const Province& province) {
+    return std::any_of(province.centres.begin(), province.centres.end(),
+                       [&](const auto* centre) { return fits(title, *centre); });
+}
+
+// The centres of a province that may teach this title, ordered by their draw for it.
+std::vector<const OfferCentre*> byDraw(const Province& province, const OfferTitle& title) {
+    std::vector<const OfferCentre*> centres;
+    for (const auto* centre : province.centres)
+        if (fits(title, *centre)) centres.push_back(centre);
     std::stable_sort(centres.begin(), centres.end(), [&](const auto* a, const auto* b) {
-        return draw(key + "|" + a->key) < draw(key + "|" + b->key);
+        return draw(title.key + "|" + a->key) < draw(title.key + "|" + b->key);
     });
     return centres;
 }
@@ -115,23 +128,31 @@ OfferRows distributeOffer(const std::vector<OfferCentre>& centres,
         for (const auto& [id, province] : provinces) {
             const double d = draw(title.key + "|" + province.key);
             if (d < spread->provinceShare * sizeFactor(*spread, province)) chosen.insert(id);
-            if (d < lowestDraw) {
+            if (d < lowestDraw && anyFits(title, province)) {
                 lowestDraw = d;
                 lowest = &id;
             }
         }
         if (chosen.empty() && lowest) chosen.insert(*lowest);
+        bool taught = false;
         for (const auto& id : chosen) {
-            const auto& province = provinces.at(id);
+            const auto ordered = byDraw(provinces.at(id), title);
             const auto share = static_cast<std::size_t>(
-                std::ceil(spread->centreShare * static_cast<double>(province.centres.size())));
-            const auto ordered = byDraw(province, title.key);
+                std::ceil(spread->centreShare * static_cast<double>(ordered.size())));
             for (std::size_t i = 0; i < std::max<std::size_t>(share, 1) && i < ordered.size(); ++i)
                 teach(*ordered[i], title.line);
+            taught = taught || !ordered.empty();
+        }
+        if (!taught && !title.setting.empty()) {
+            const std::string entorno = "entorno \"" + title.setting + "\"";
+            diag.error(title.pos, title.key +
+                                      ": no centre of its provinces lies in a locality of " +
+                                      entorno + " (geography/entornos.tsv)");
         }
     }
 
-    // Every centre teaches something: the general title it draws lowest.
+    // Every centre teaches something: the general title it draws lowest among those it may
+    // teach.
     std::vector<const OfferTitle*> general;
     for (const auto& title : titles)
         if (title.spread == "general") general.push_back(&title);
@@ -141,9 +162,16 @@ OfferRows distributeOffer(const std::vector<OfferCentre>& centres,
             diag.error("fp: centre " + centre.key + " teaches nothing and no title is general");
             break;
         }
-        const auto* best = *std::min_element(general.begin(), general.end(), [&](auto* a, auto* b) {
-            return draw(a->key + "|" + centre.key) < draw(b->key + "|" + centre.key);
-        });
+        const OfferTitle* best = nullptr;
+        for (const auto* title : general)
+            if (fits(*title, centre) &&
+                (!best || draw(title->key + "|" + centre.key) < draw(best->key + "|" + centre.key)))
+                best = title;
+        if (!best) {
+            diag.error("fp: centre " + centre.key +
+                       " teaches nothing and every general title needs another entorno");
+            break;
+        }
         teach(centre, best->line);
     }
     for (auto& zone : rows)

@@ -18,8 +18,12 @@
 //  2. In each such province the title goes to the centres of lowest draw (title, centre
 //     key), as many as the class's share of the province's centres, at least one:
 //     general 22 %, amplia 12 %, media 6 %, escasa 3 %, solo 4 %.
+//     A title with an entorno (costa, montana, nieve: geography/entornos.tsv) counts only
+//     the centres whose locality has it, for the share as for the draw; a province without
+//     such a centre is passed over, and a title left with no province at all is an error,
+//     never taught elsewhere. Its province of lowest draw (escasa) is one with such centres.
 //  3. A centre that teaches nothing after step 2 gets the "general" title of lowest draw
-//     (title, centre key).
+//     (title, centre key) among those its locality may teach.
 #include <array>
 #include <string>
 #include <vector>
@@ -29,11 +33,12 @@
 namespace rumbelo::data::fp {
 
 struct OfferCentre {
-    int zone = 0;             // 1..4: "LU1".."LU4"
-    int line = 0;             // line in its zone file: the centre number
-    char province = ' ';      // province letter (column 1)
-    std::string provinceKey;  // key of geography/provincias.tsv
-    std::string key;          // the centre's stable key: what the draw hashes
+    int zone = 0;                         // 1..4: "LU1".."LU4"
+    int line = 0;                         // line in its zone file: the centre number
+    char province = ' ';                  // province letter (column 1)
+    std::string provinceKey;              // key of geography/provincias.tsv
+    std::string key;                      // the centre's stable key: what the draw hashes
+    std::vector<std::string> settings{};  // the entornos of its locality
 };
 
 struct OfferTitle {
@@ -42,6 +47,7 @@ struct OfferTitle {
     std::string spread;
     std::vector<std::string> provinces;  // province keys
     SourcePos pos;
+    std::string setting{};  // entorno its centres need; "" for any centre
 };
 
 // rows[z-1][t] = the centre numbers of zone z that teach title t, ascending.

@@ -196,6 +196,25 @@ TEST(PrintColumns, TextTooWideForItsColumnStopsBeforeTheNextOne) {
     EXPECT_EQ(report[1], wide);  // the report itself keeps the whole line
 }
 
+TEST(PrintColumns, AFullCentreLineKeepsItsTelephoneInTheFirstColumn) {
+    // The longest listing line, as the FP places print it (compact): "-", a 17-column
+    // locality, a 25-character name padded to its 26 columns, then the telephone.
+    const std::string line =
+        "-Almu\xF1\xE9"
+        "car        Centro de Estudios Marina 958051810";
+    ASSERT_EQ(line.size(), 53u);
+    RecordingCanvas canvas;
+    ReportTable report = numberedReport(90);
+    report.set(1, line);
+    ASSERT_TRUE(PrintColumns(canvas, sampleHeading(), report, 90, true, BoldLines{}));
+    const CanvasOp* printed = canvas.findText(line);
+    ASSERT_TRUE(printed);  // whole, the telephone's last digit included
+    const auto rules = canvas.opsOnPage(1, CanvasOp::Kind::Line);
+    ASSERT_EQ(rules.size(), 2u);
+    canvas.setFont("Courier New", 8, false);
+    EXPECT_LT(printed->at.x + canvas.textWidth(printed->text), rules[0].box.left);
+}
+
 TEST(PrintColumns, ABoldLinePrintsBoldInWhicheverColumnItFalls) {
     RecordingCanvas canvas;
     ReportTable report = numberedReport(150);

@@ -12,10 +12,12 @@ namespace rumbelo {
 namespace {
 
 // The two rules between the columns of a landscape page, in inches from the left.
-constexpr std::array<double, 2> kRuleX = {3.6667, 7.4067};
+// The first rule stands a little right of 3.6667 inches, where the last digit of a full
+// centre line (its telephone) in the first column ran into it.
+constexpr std::array<double, 2> kRuleX = {3.7067, 7.4067};
 // The rules run at least this far down the page, in inches.
 constexpr double kRuleBottom = 7.5;
-// Text of a column stops this short of the next rule, in inches.
+// Text of a column stops this short of the next column, in inches.
 constexpr double kColumnGap = 0.05;
 
 int linesOfReport(int n) {
@@ -27,12 +29,13 @@ bool failed(HardCopy& page) {
     return false;
 }
 
-// The right end, in pixels, of what column c of a landscape page may print.
+// The right end, in pixels, of what column c of a landscape page may print: up to its rule,
+// and short of the next column.
 int columnEnd(const HardCopy& page, const ColumnLayout& layout, int c) {
     if (c == 2) return page.metrics().width;
-    const int rule = page.unitPoint(0, kRuleX[static_cast<std::size_t>(c)] - kColumnGap).x;
+    const int rule = page.unitPoint(0, kRuleX[static_cast<std::size_t>(c)]).x;
     const int next = page.gridPoint(layout.columnX[static_cast<std::size_t>(c + 1)], 0).x;
-    return std::min(rule, next - page.unitPoint(0, kColumnGap).x);
+    return std::min(rule - 1, next - page.unitPoint(0, kColumnGap).x);
 }
 
 }  // namespace

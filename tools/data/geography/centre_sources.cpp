@@ -93,8 +93,10 @@ CentreRecord readLine(const SourceLine& line, int zone, const PlacesSource& plac
     centre.locality = toCp1252(line.field(2), line.pos, diag);
     centre.name = toCp1252(line.field(3), line.pos, diag);
     readDistrict(line.field(6), *province, districts, line.pos, diag, centre);
-    // Column 45 is kept for the key of a comarca or area, whether the centre has one or not.
-    const std::size_t nameRoom = kNameFieldColumns - kLocalityColumns - 1;
+    // Column 45 is kept for the key of a comarca or area, whether the centre has one or not,
+    // and column 44 stays blank: with the telephone after a full name, a listing line ran a
+    // digit past the first column of the three-column printout.
+    const std::size_t nameRoom = kNameFieldColumns - kLocalityColumns - 2;
     if (centre.locality.empty() || centre.locality.size() > kLocalityColumns)
         diag.error(line.pos, "the locality takes 1 to 17 characters");
     if (centre.name.empty() || centre.name.size() > nameRoom)

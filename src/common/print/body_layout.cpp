@@ -28,12 +28,9 @@ int LineRows::y(int i) const {
 }
 
 namespace {
-// Drops the last character of a UTF-8 text whole, never half of it.
+// Report texts are Windows-1252: one byte, one character (0x80-0xBF among them: "º", "¿").
 void dropLastCharacter(std::string& text) {
-    std::size_t end = text.size();
-    while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end > 0 ? end - 1 : 0);
+    if (!text.empty()) text.pop_back();
 }
 }  // namespace
 

@@ -1,11 +1,15 @@
 #pragma once
 // How a long report is spread over three columns on landscape pages.
 #include <array>
+#include <cstddef>
 
 namespace rumbelo {
 
 // Reports up to this many lines print as a portrait list instead.
 inline constexpr int kLongestPortraitReport = 74;
+// The characters of "Courier New" a compact column prints whole: a report meant for compact
+// columns wraps its lines at this width, or the printout cuts them at the column's rule.
+inline constexpr std::size_t kCompactColumnWidth = 53;
 
 struct ColumnLayout {
     int rows = 0;  // rows per column

@@ -1,5 +1,6 @@
 #include "secondary/catalogue/core/catalogue_prints.h"
 
+#include "common/print/column_layout.h"
 #include "common/text/fixed_text.h"
 #include "secondary/data/line_fields.h"
 
@@ -26,19 +27,20 @@ class Writer {
         else
             print_.bold.add(print_.lastLine);
     }
-    // The indent would push the end of a full-width line past the report's 60 columns: the
-    // words that do not fit go on a line of their own, indented the same.
-    void indented(const std::string& text) {
+    // The detailed print goes to compact columns: the words that would pass a column go on a
+    // line of their own, indented the same.
+    void indented(const std::string& text) { wrapped(kIndent, text, false); }
+    void wrapped(const std::string& indent, const std::string& text, bool bold) {
         std::string rest = TrimRight(text);
-        const std::size_t room = ReportTable::kWidth - std::string(kIndent).size();
+        const std::size_t room = kCompactColumnWidth - indent.size();
         while (rest.size() > room) {
             std::size_t cut = rest.rfind(' ', room);
             if (cut == std::string::npos || cut == 0) cut = room;
-            line(kIndent + rest.substr(0, cut));
+            line(indent + rest.substr(0, cut), bold);
             const std::size_t next = rest.find_first_not_of(' ', cut);
             rest = next == std::string::npos ? std::string() : rest.substr(next);
         }
-        line(kIndent + rest);
+        line(indent + rest, bold);
     }
 
   private:
@@ -72,7 +74,7 @@ CataloguePrint detailedPrint(const CatalogueSources& s, const FamilyLevels& leve
         out.line(upperCase(label), true);
         for (const auto& entry : levels.of(level)) {
             out.line("");
-            out.line(entry.text, true);
+            out.wrapped("", entry.text, true);
             for (const auto& detail : detailLines(s, level, entry.row, levels.key))
                 out.indented(detail.text);
         }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <filesystem>
@@ -35,6 +36,12 @@ void craftTexts(const std::filesystem::path& file) {
 }
 
 }  // namespace
+
+void addThemeRows() {
+    QTest::addColumn<QString>("theme");
+    for (const char* letter : kThemeLetters)
+        QTest::newRow(letter) << QString::fromLatin1(letter);
+}
 
 double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
     return contrastRatio(toRgb(widget->palette().color(text)),

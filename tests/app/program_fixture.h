@@ -21,6 +21,8 @@ namespace rumbelo::testing {
 
 // The six themes by letter, for what every theme must pass.
 inline constexpr std::array<const char*, 6> kThemeLetters = {"F", "C", "N", "A", "P", "E"};
+// A data function's column "theme" (QString) with a row for each of them.
+void addThemeRows();
 
 // The contrast ratio between two colour roles of a widget's palette.
 double contrastOf(const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground);

@@ -320,9 +320,7 @@ void AssistantFormTest::bGarantiaOpensTheInitialProgrammes() {
 }
 
 void AssistantFormTest::everyTextReadsInEveryTheme_data() {
-    QTest::addColumn<QString>("theme");
-    for (const char* theme : kThemeLetters)
-        QTest::newRow(theme) << QString::fromLatin1(theme);
+    addThemeRows();
 }
 
 void AssistantFormTest::everyTextReadsInEveryTheme() {

@@ -302,9 +302,7 @@ void ConsultationFaceTest::backLeavesTheMapToTheDegreesByPlace() {
 }
 
 void ConsultationFaceTest::everyTextReadsInEveryTheme_data() {
-    QTest::addColumn<QString>("theme");
-    for (const char* theme : kThemeLetters)
-        QTest::newRow(theme) << QString::fromLatin1(theme);
+    addThemeRows();
 }
 
 void ConsultationFaceTest::everyTextReadsInEveryTheme() {

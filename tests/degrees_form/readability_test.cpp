@@ -101,9 +101,7 @@ class ReadabilityTest : public QObject {
 };
 
 void ReadabilityTest::everyTextOfTheDegreesFormReadsInEveryTheme_data() {
-    QTest::addColumn<QString>("theme");
-    for (const char* theme : kThemeLetters)
-        QTest::newRow(theme) << QString::fromLatin1(theme);
+    addThemeRows();
 }
 
 void ReadabilityTest::everyTextOfTheDegreesFormReadsInEveryTheme() {

@@ -476,9 +476,7 @@ void SceneFormTest::signWordsStayUnderTheMiniMap() {
 }
 
 void SceneFormTest::hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole_data() {
-    QTest::addColumn<QString>("theme");
-    for (const char* letter : kThemeLetters)
-        QTest::newRow(letter) << QString::fromLatin1(letter);
+    addThemeRows();
 }
 
 void SceneFormTest::hangingBoardsHoldTheirWordsAndTheEntrancesShowsWhole() {
